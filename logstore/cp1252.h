@@ -1,0 +1,20 @@
+#pragma once
+// Windows-1252 text: every byte decodes (the five bytes the code page leaves undefined map
+// to the control characters U+0081, U+008D, U+008F, U+0090, U+009D), so any file reads and
+// writes back byte for byte.
+#include <QByteArray>
+#include <QString>
+
+namespace kastlog::cp1252 {
+
+QString decode(const QByteArray &bytes);
+
+// True when every character of `text` has a byte in the code page.
+bool canEncode(const QString &text);
+// The first character the code page cannot hold, or a null QChar when there is none.
+QChar firstUnencodable(const QString &text);
+
+// Encodes `text`; returns false (and leaves `out` unspecified) when a character cannot be held.
+bool encode(const QString &text, QByteArray &out);
+
+}  // namespace kastlog::cp1252

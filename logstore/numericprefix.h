@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+namespace kastlog {
+// Value of the number a text begins with. Blanks, tabs and line feeds are ignored anywhere;
+// then the longest run forming a decimal number (sign, digits, one decimal point, exponent
+// E or D with optional sign and digits) gives the value. No number first: 0.
+// "9A..." gives 9, "2E0.." gives 2, "3D2.." gives 300.
+double numericPrefix(const QString &text);
+}  // namespace kastlog

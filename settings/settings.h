@@ -1,0 +1,51 @@
+#pragma once
+// Every remembered value of the program, over QSettings. Application "DNJ"; common section
+// "Setup " (with its trailing blank); per-station section "Setup " + call sign.
+// Every value is read when needed and written at once: nothing is cached here.
+#include <QString>
+
+namespace kastlog {
+
+class Settings {
+public:
+    // `configPath` empty: the per-user store (XDG_CONFIG_HOME moves it). Otherwise an INI
+    // file at that path (tests).
+    explicit Settings(QString configPath = {});
+
+    static QString commonSection();                     // "Setup "
+    static QString stationSection(const QString &call); // "Setup " + call
+
+    // Raw access, for the typed accessors below and for tests.
+    QString value(const QString &section, const QString &key, const QString &def) const;
+    void setValue(const QString &section, const QString &key, const QString &value);
+
+    // "Setup "
+    QString indicatifStation() const;            // default "FXXXX"
+    void setIndicatifStation(const QString &call);
+    void setCheminRepertoire(const QString &dir);
+    QString serveurCluster() const;              // host of the DX-cluster web pages
+    QString serveurDnj() const;                  // host of the award's web pages
+
+    // "Setup " + call. Index keys: text that is no whole number, or a number outside the
+    // list (band -1..11, mode -1..2, cluster band -1..13), reads as 0.
+    int bandeUtilisee(const QString &call) const;
+    void setBandeUtilisee(const QString &call, int index);
+    int modeUtilise(const QString &call) const;
+    void setModeUtilise(const QString &call, int index);
+    QString dateAuto(const QString &call) const; // default "Oui"; compared by the caller
+    void setDateAuto(const QString &call, const QString &value);
+    void setRevision(const QString &call, const QString &version);
+    int bandeCluster(const QString &call) const;
+    void setBandeCluster(const QString &call, int index);
+
+    QString fileName() const;  // where the store lives on disk
+
+private:
+    QString m_path;
+};
+
+// The program's directory: the per-user data directory (XDG_DATA_HOME moves it), created
+// when missing.
+QString programDirectory();
+
+}  // namespace kastlog

@@ -1,0 +1,18 @@
+#pragma once
+// The station call sign: 1 to 12 characters, capitals, digits and "_" ("/" typed is stored
+// as "_"). "FXXXX" means no station has been set up.
+#include <QString>
+
+namespace kastlog::station {
+
+inline const QString Placeholder = QStringLiteral("FXXXX");
+
+enum class Check { Ok, Empty, TooLong, BadCharacter };
+// Checks a candidate (already in capitals) in the dialog's order.
+Check check(const QString &candidate);
+// The message for a refusal ("" for Ok).
+QString message(Check c);
+// Stored form -> displayed form: every "_" becomes "/".
+QString displayed(const QString &stored);
+
+}  // namespace kastlog::station
