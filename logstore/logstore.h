@@ -44,3 +44,9 @@ private:
 };
 
 }  // namespace kastlog
+
+namespace kastlog {
+// Creates the log of a new station: copies the template "FXXXX.txt" of `dir` byte for byte
+// to call + "_DNJ.log". False when the copy fails (for example a missing template).
+bool creationFichierLog(const QString &dir, const QString &call);
+}  // namespace kastlog

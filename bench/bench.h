@@ -1,0 +1,32 @@
+#pragma once
+// A small benchmark runner: cases register themselves, run in order, and print
+// "NAME: median N ms" lines (and "ratio Nx" to a floor where one applies).
+#include <QString>
+#include <functional>
+
+namespace bench {
+
+using Case = std::function<void()>;
+// Lower `order` runs first.
+struct Registrar {
+    Registrar(int order, const char *name, Case c);
+};
+
+// Median wall time in milliseconds of `runs` calls of `timed`, each after an untimed `setup`.
+double medianMs(int runs, const std::function<void()> &timed, const std::function<void()> &setup = {});
+
+void print(const QString &name, double ms);
+void printRatio(const QString &name, double ms, double floorMs);
+
+// The floor: a plain copy of `source` to `dest` with fsync, median over `runs`.
+double copyFloorMs(const QString &source, const QString &dest, int runs = 15);
+
+// A fresh temporary directory that lives until the program ends.
+QString scratchDir();
+
+}  // namespace bench
+
+#define BENCH_CASE(order, name) \
+    static void bench_fn_##order(); \
+    static bench::Registrar bench_reg_##order(order, name, bench_fn_##order); \
+    static void bench_fn_##order()
