@@ -6,6 +6,12 @@
 
 namespace kastlog {
 
+// Hosts of the web pages when "Serveur Cluster" / "Serveur DNJ" are absent from "Setup ":
+// the DX-cluster spot pages and the award's rules and active-castle pages. The one place
+// they are written down; the web windows ask Settings for them.
+inline const QString DefaultServeurCluster = QStringLiteral("cluster.chateaux-dnj.be");
+inline const QString DefaultServeurDnj = QStringLiteral("www.chateaux-dnj.be");
+
 class Settings {
 public:
     // `configPath` empty: the per-user store (XDG_CONFIG_HOME moves it). Otherwise an INI

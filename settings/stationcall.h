@@ -12,6 +12,9 @@ enum class Check { Ok, Empty, TooLong, BadCharacter };
 Check check(const QString &candidate);
 // The message for a refusal ("" for Ok).
 QString message(Check c);
+// Small letters "a".."z" turned to capitals; every other character as it is (an accented
+// letter stays what it is, so that the check refuses it).
+QString capitals(const QString &text);
 // Stored form -> displayed form: every "_" becomes "/".
 QString displayed(const QString &stored);
 

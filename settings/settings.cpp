@@ -1,0 +1,111 @@
+#include "settings/settings.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <memory>
+
+namespace kastlog {
+
+namespace {
+
+const QString Setup = QStringLiteral("Setup ");  // with its trailing blank
+const QString Placeholder = QStringLiteral("FXXXX");
+
+const QString KeyIndicatif = QStringLiteral("Indicatif Station");
+const QString KeyChemin = QStringLiteral("Chemin Repertoire");
+const QString KeyCluster = QStringLiteral("Serveur Cluster");
+const QString KeyDnj = QStringLiteral("Serveur DNJ");
+const QString KeyBande = QStringLiteral("bande Utilisee");
+const QString KeyMode = QStringLiteral("Mode Utilise");
+const QString KeyDateAuto = QStringLiteral("Date Auto");
+const QString KeyRevision = QStringLiteral("Revision");
+const QString KeyBandeCluster = QStringLiteral("bande Cluster");
+
+// Highest index of each list; -1 (no entry) is the lowest.
+constexpr int LastBand = 11, LastMode = 2, LastClusterBand = 13;
+
+// A fresh store for every access: nothing is cached between two operations.
+std::unique_ptr<QSettings> open(const QString &path) {
+    if (path.isEmpty())
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                           QStringLiteral("DNJ"), QStringLiteral("KASTLOG"));
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+// An index key: whole decimal text within -1..last, anything else is the first entry.
+int toIndex(const QString &text, int last) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n < -1 || n > last) return 0;
+    return n;
+}
+
+}  // namespace
+
+Settings::Settings(QString configPath) : m_path(std::move(configPath)) {}
+
+QString Settings::commonSection() { return Setup; }
+QString Settings::stationSection(const QString &call) { return Setup + call; }
+
+QString Settings::value(const QString &section, const QString &key, const QString &def) const {
+    auto s = open(m_path);
+    s->beginGroup(section);
+    const QVariant v = s->value(key);
+    if (!v.isValid()) return def;
+    return v.toString();
+}
+
+void Settings::setValue(const QString &section, const QString &key, const QString &value) {
+    auto s = open(m_path);
+    s->beginGroup(section);
+    s->setValue(key, value);
+    s->endGroup();
+    s->sync();
+}
+
+QString Settings::indicatifStation() const { return value(Setup, KeyIndicatif, Placeholder); }
+void Settings::setIndicatifStation(const QString &call) { setValue(Setup, KeyIndicatif, call); }
+void Settings::setCheminRepertoire(const QString &dir) {
+    setValue(Setup, KeyChemin, QDir::toNativeSeparators(dir));
+}
+QString Settings::serveurCluster() const { return value(Setup, KeyCluster, DefaultServeurCluster); }
+QString Settings::serveurDnj() const { return value(Setup, KeyDnj, DefaultServeurDnj); }
+
+int Settings::bandeUtilisee(const QString &call) const {
+    return toIndex(value(stationSection(call), KeyBande, QStringLiteral("0")), LastBand);
+}
+void Settings::setBandeUtilisee(const QString &call, int index) {
+    setValue(stationSection(call), KeyBande, QString::number(index));
+}
+int Settings::modeUtilise(const QString &call) const {
+    return toIndex(value(stationSection(call), KeyMode, QStringLiteral("0")), LastMode);
+}
+void Settings::setModeUtilise(const QString &call, int index) {
+    setValue(stationSection(call), KeyMode, QString::number(index));
+}
+QString Settings::dateAuto(const QString &call) const {
+    return value(stationSection(call), KeyDateAuto, QStringLiteral("Oui"));
+}
+void Settings::setDateAuto(const QString &call, const QString &v) {
+    setValue(stationSection(call), KeyDateAuto, v);
+}
+void Settings::setRevision(const QString &call, const QString &version) {
+    setValue(stationSection(call), KeyRevision, version);
+}
+int Settings::bandeCluster(const QString &call) const {
+    return toIndex(value(stationSection(call), KeyBandeCluster, QStringLiteral("0")), LastClusterBand);
+}
+void Settings::setBandeCluster(const QString &call, int index) {
+    setValue(stationSection(call), KeyBandeCluster, QString::number(index));
+}
+
+QString Settings::fileName() const { return open(m_path)->fileName(); }
+
+QString programDirectory() {
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    return dir;
+}
+
+}  // namespace kastlog

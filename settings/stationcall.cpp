@@ -1,0 +1,49 @@
+#include "settings/stationcall.h"
+
+namespace kastlog::station {
+
+namespace {
+constexpr int MaxLength = 12;
+
+bool allowed(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || u == '_';
+}
+}  // namespace
+
+Check check(const QString &candidate) {
+    if (candidate.isEmpty()) return Check::Empty;
+    if (candidate.size() > MaxLength) return Check::TooLong;
+    for (QChar c : candidate)
+        if (!allowed(c)) return Check::BadCharacter;
+    return Check::Ok;
+}
+
+QString message(Check c) {
+    switch (c) {
+    case Check::Ok:
+        return {};
+    case Check::Empty:
+        return QStringLiteral("Vous devez entrer un indicatif");
+    case Check::TooLong:
+        return QStringLiteral("12 caracteres maximum pour l'indicatif");
+    case Check::BadCharacter:
+        return QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
+    }
+    return {};
+}
+
+QString capitals(const QString &text) {
+    QString out = text;
+    for (QChar &c : out)
+        if (c.unicode() >= 'a' && c.unicode() <= 'z') c = QChar(c.unicode() - 32);
+    return out;
+}
+
+QString displayed(const QString &stored) {
+    QString out = stored;
+    out.replace(QLatin1Char('_'), QLatin1Char('/'));
+    return out;
+}
+
+}  // namespace kastlog::station
