@@ -1,0 +1,78 @@
+#include "logstore/cp1252.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+namespace kastlog::cp1252 {
+
+namespace {
+// The code page as two tables built once: byte -> character, and for the block 0x80-0x9F
+// (the only bytes that do not map to the character of the same number) the way back.
+struct Tables {
+    std::array<char16_t, 256> toUnicode{};
+    Tables() {
+        QStringDecoder dec("windows-1252");
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString s = dec.isValid() ? dec.decode(QByteArrayView(&byte, 1)) : QString();
+            // The five bytes the code page leaves undefined become the control character of
+            // the same number, so that every byte reads and writes back unchanged.
+            if (s.size() == 1 && s.at(0) != QChar::ReplacementCharacter)
+                toUnicode[b] = s.at(0).unicode();
+            else
+                toUnicode[b] = char16_t(b);
+        }
+    }
+    // Byte of `c`, or -1 when the code page has none.
+    int toByte(char16_t c) const {
+        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) return toUnicode[c] == c ? int(c) : -1;
+        for (int b = 0x80; b < 0xA0; ++b)
+            if (toUnicode[b] == c) return b;
+        return -1;
+    }
+};
+
+const Tables &tables() {
+    static const Tables t;
+    return t;
+}
+}  // namespace
+
+QString decode(const QByteArray &bytes) {
+    const auto &t = tables().toUnicode;
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *d = out.data();
+    const uchar *s = reinterpret_cast<const uchar *>(bytes.constData());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i) d[i] = QChar(t[s[i]]);
+    return out;
+}
+
+QChar firstUnencodable(const QString &text) {
+    const Tables &t = tables();
+    for (QChar c : text)
+        if (t.toByte(c.unicode()) < 0) return c;
+    return QChar();
+}
+
+bool canEncode(const QString &text) { return firstUnencodable(text).isNull(); }
+
+bool encode(const QString &text, QByteArray &out) {
+    const Tables &t = tables();
+    out.resize(text.size());
+    char *d = out.data();
+    const QChar *s = text.constData();
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c < 0x80) {  // the common case, no lookup
+            d[i] = char(c);
+            continue;
+        }
+        const int b = t.toByte(c);
+        if (b < 0) return false;
+        d[i] = char(b);
+    }
+    return true;
+}
+
+}  // namespace kastlog::cp1252

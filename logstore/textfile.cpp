@@ -1,0 +1,244 @@
+#include "logstore/textfile.h"
+
+#include "logstore/cp1252.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Error numbers for the "Erreur N° " message, in the classic numbering:
+//   53  file not found (the file, or a folder on its path, does not exist)
+//   57  device input/output error (a read that fails once the file is open)
+//   67  too many files open
+//   70  permission denied
+//   75  path/file access error (a folder in the file's place, a name too long, a link loop,
+//       any other failure to open)
+//   76  path not found (a part of the path is a file, not a folder)
+
+namespace kastlog {
+
+namespace {
+QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+int openErrorNumber(int err) {
+    switch (err) {
+    case ENOENT: return 53;
+    case EACCES: case EPERM: case EROFS: return 70;
+    case EMFILE: case ENFILE: return 67;
+    case ENOTDIR: return 76;
+    default: return 75;
+    }
+}
+
+ReadResult failure(ReadResult::Kind kind, int number, int err) {
+    ReadResult r;
+    r.kind = kind;
+    r.errorNumber = number;
+    r.reason = systemReason(err);
+    return r;
+}
+
+// Decodes bytes [b, e) into a new line, dropping one CR before the LF that ended it.
+QString decodeLine(const char *b, const char *e) {
+    QByteArray raw = QByteArray::fromRawData(b, e - b);
+    return cp1252::decode(raw);
+}
+}  // namespace
+
+QStringList splitLines(const QByteArray &bytes) {
+    QStringList lines;
+    const char *p = bytes.constData();
+    const char *end = p + bytes.size();
+    lines.reserve(bytes.size() / 100 + 1);
+    while (p < end) {
+        const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        if (!nl) {  // a last line without line end is a line
+            lines.append(decodeLine(p, end));
+            break;
+        }
+        const char *e = (nl > p && nl[-1] == '\r') ? nl - 1 : nl;
+        lines.append(decodeLine(p, e));
+        p = nl + 1;
+    }
+    return lines;
+}
+
+bool joinLines(const QStringList &lines, QByteArray &out) {
+    qsizetype total = 0;
+    for (const QString &l : lines) total += l.size() + 2;
+    out.resize(total);
+    char *d = out.data();
+    QByteArray encoded;
+    for (const QString &l : lines) {
+        const QChar *s = l.constData();
+        const qsizetype n = l.size();
+        qsizetype i = 0;
+        while (i < n && s[i].unicode() < 0x80) {  // plain ASCII needs no table
+            d[i] = char(s[i].unicode());
+            ++i;
+        }
+        if (i < n) {
+            if (!cp1252::encode(l, encoded)) return false;
+            std::memcpy(d, encoded.constData(), size_t(n));
+        }
+        d += n;
+        *d++ = '\r';
+        *d++ = '\n';
+    }
+    return true;
+}
+
+ReadResult readTextFile(const QString &path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        return failure(err == ENOENT ? ReadResult::Missing : ReadResult::Failed, openErrorNumber(err), err);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return failure(ReadResult::Failed, 57, err);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return failure(ReadResult::Failed, 75, EISDIR);
+    }
+    // Read the whole file at once; keep reading should it have grown since fstat.
+    QByteArray bytes;
+    bytes.resize(qsizetype(st.st_size) + 1);
+    qsizetype got = 0;
+    for (;;) {
+        if (got == bytes.size()) bytes.resize(bytes.size() * 2 + 4096);
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            return failure(ReadResult::Failed, err == EISDIR ? 75 : 57, err);
+        }
+        if (n == 0) break;
+        got += n;
+    }
+    ::close(fd);
+    bytes.truncate(got);
+    ReadResult r;
+    r.lines = splitLines(bytes);
+    return r;
+}
+
+namespace {
+// The errno a step reports when a test makes it fail, as the system would for that step.
+int injectedError(WriteStep step) {
+    switch (step) {
+    case WriteStep::OpenTemp: return EACCES;
+    case WriteStep::Write: return ENOSPC;
+    case WriteStep::Rename: return EACCES;
+    default: return EIO;
+    }
+}
+
+bool injected(const FaultInjector *faults, WriteStep step) { return faults && faults->fails(step); }
+
+bool writeAll(int fd, const char *p, size_t n) {
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += w;
+        n -= size_t(w);
+    }
+    return true;
+}
+
+bool syncDirectory(const QByteArray &dir) {
+    const int dfd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return false;
+    const bool ok = ::fsync(dfd) == 0;
+    const int err = errno;
+    ::close(dfd);
+    errno = err;
+    return ok;
+}
+}  // namespace
+
+WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
+                        const QByteArray &content, const FaultInjector *faults) {
+    const QString targetPath = QDir(dir).filePath(target);
+    const QString tempPath = QDir(dir).filePath(temp);
+    const QByteArray dirName = QFile::encodeName(dir);
+    const QByteArray targetName = QFile::encodeName(targetPath);
+    const QByteArray tempName = QFile::encodeName(tempPath);
+
+    auto fail = [&](const QString &file, int err) {
+        ::unlink(tempName.constData());
+        WriteResult r;
+        r.ok = false;
+        r.fileName = file;
+        r.reason = systemReason(err);
+        return r;
+    };
+
+    // The new file takes the permissions of the one it replaces.
+    struct stat st {};
+    const bool targetExists = ::stat(targetName.constData(), &st) == 0;
+    const mode_t mode = targetExists ? (st.st_mode & 07777) : 0666;
+
+    if (injected(faults, WriteStep::OpenTemp)) return fail(tempPath, injectedError(WriteStep::OpenTemp));
+    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0) return fail(tempPath, errno);
+    if (targetExists) (void)::fchmod(fd, mode);  // the umask must not narrow them
+
+    auto failOpen = [&](int err) {
+        ::close(fd);
+        return fail(tempPath, err);
+    };
+    if (injected(faults, WriteStep::Write)) {
+        // Fail half-way, as a full disk would, leaving a partial temporary file to clean up.
+        writeAll(fd, content.constData(), size_t(content.size() / 2));
+        return failOpen(injectedError(WriteStep::Write));
+    }
+    if (!writeAll(fd, content.constData(), size_t(content.size()))) return failOpen(errno);
+    if (injected(faults, WriteStep::Sync)) return failOpen(injectedError(WriteStep::Sync));
+    if (::fsync(fd) != 0) return failOpen(errno);
+    if (injected(faults, WriteStep::Close)) return failOpen(injectedError(WriteStep::Close));
+    if (::close(fd) != 0) return fail(tempPath, errno);
+
+    if (injected(faults, WriteStep::Rename)) return fail(targetPath, injectedError(WriteStep::Rename));
+    // Swap the two names when the old file exists: should the directory sync then fail, the
+    // swap is undone and the old file is back in place.
+    bool exchanged = false;
+    if (targetExists) {
+        exchanged = ::renameat2(AT_FDCWD, tempName.constData(), AT_FDCWD, targetName.constData(),
+                                RENAME_EXCHANGE) == 0;
+        if (!exchanged && errno != EINVAL && errno != ENOSYS && errno != ENOENT)
+            return fail(targetPath, errno);
+    }
+    if (!exchanged && ::rename(tempName.constData(), targetName.constData()) != 0)
+        return fail(targetPath, errno);
+
+    const bool synced = !injected(faults, WriteStep::SyncDir) && syncDirectory(dirName);
+    if (!synced) {
+        const int err = injected(faults, WriteStep::SyncDir) ? injectedError(WriteStep::SyncDir) : errno;
+        if (exchanged)
+            ::renameat2(AT_FDCWD, tempName.constData(), AT_FDCWD, targetName.constData(), RENAME_EXCHANGE);
+        else if (!targetExists)
+            ::unlink(targetName.constData());
+        // A plain rename over an existing file (no swap on this file system) cannot be undone:
+        // the file then holds the complete new content.
+        return fail(QString::fromLocal8Bit(dirName), err);
+    }
+    if (exchanged) ::unlink(tempName.constData());  // the old content
+    return {true, targetPath, {}};
+}
+
+}  // namespace kastlog
