@@ -1,0 +1,41 @@
+#pragma once
+// The ADIF export of a whole log: one record per log line, after a six-line header.
+#include "logstore/textfile.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace kastlog {
+class FaultInjector;
+
+namespace adif {
+// ADIF band of a band label compared exactly ("14 Mhz" -> "20m"); "" for any other text.
+QString bandName(const QString &label);
+// "AAAAMMJJ" from "JJ/MM/AA"; two-digit years 50-99 are 19xx, 0-49 are 20xx. A year that is
+// not two digits is written as it stands, with no century.
+QString qsoDate(const QString &date);
+// One tagged field: "<name:" + length + ">" + value.
+QString field(const QString &name, const QString &value);
+// The six header lines; the first names the station as its label shows it.
+QStringList header(const QString &stationLabel);
+// The whole file: the header, then one record per log line.
+QStringList fileLines(const QString &stationLabel, const QStringList &logLines);
+QString fileName(const QString &call);  // call + "_DNJ.adi"
+}  // namespace adif
+
+// The ADIF record of one log line (`Poubelle`), returned in `ligneAdif`.
+void ADIF_SP(const QString &poubelle, QString &ligneAdif);
+QString adifRecord(const QString &logLine);
+
+// Outcome of the export: whether the file was written, and the text to show.
+struct AdifExport {
+    bool ok = false;
+    QString message;
+};
+
+// Reads the log of `call` in `dir` and writes call + "_DNJ.adi" beside it through a temporary
+// file. The message is the success message, or names the file that failed and why.
+AdifExport exporteAdif(const QString &dir, const QString &call, const QString &stationLabel,
+                       const FaultInjector *faults = nullptr);
+
+}  // namespace kastlog

@@ -1,0 +1,7 @@
+#pragma once
+// The one-line program notice closing the ADIF header, the saved castle list and its printout.
+#include <QString>
+
+namespace kastlog::reports {
+inline const QString Notice = QStringLiteral("KASTLOG - carnet de trafic du diplome des chateaux DNJ");
+}  // namespace kastlog::reports

@@ -1,0 +1,40 @@
+#include "reports/reportfiles.h"
+
+#include "logstore/cp1252.h"
+#include "logstore/logstore.h"
+
+#include <QDir>
+
+namespace kastlog::reports {
+
+namespace {
+QString logPath(const QString &dir, const QString &call) { return QDir(dir).filePath(files::logName(call)); }
+}  // namespace
+
+ReadResult readLog(const QString &dir, const QString &call) { return readTextFile(logPath(dir, call)); }
+
+QString readFailureMessage(const QString &dir, const QString &call, const ReadResult &r) {
+    return QStringLiteral("Le log %1 n'a pas pu être lu : %2").arg(logPath(dir, call), r.reason);
+}
+
+WriteResult writeLines(const QString &dir, const QString &name, const QStringList &lines,
+                       const FaultInjector *faults) {
+    QByteArray content;
+    if (!joinLines(lines, content)) {
+        QChar bad;
+        for (const QString &l : lines)
+            if (!(bad = cp1252::firstUnencodable(l)).isNull()) break;
+        WriteResult w;
+        w.ok = false;
+        w.fileName = QDir(dir).filePath(name);
+        w.reason = QStringLiteral("le caractère « %1 » ne peut pas être écrit en Windows-1252").arg(bad);
+        return w;
+    }
+    return replaceFile(dir, name, files::Temporaire, content, faults);
+}
+
+QString writeFailureMessage(const WriteResult &w) {
+    return QStringLiteral("Le fichier %1 n'a pas été enregistré : %2").arg(w.fileName, w.reason);
+}
+
+}  // namespace kastlog::reports

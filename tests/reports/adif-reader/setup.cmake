@@ -1,0 +1,13 @@
+# Installs the independent ADIF reader into the build tree (once): cmake -DSRC=... -DDEST=... -P
+file(MAKE_DIRECTORY ${DEST})
+file(COPY ${SRC}/package.json ${SRC}/package-lock.json ${SRC}/parse.js DESTINATION ${DEST})
+if(NOT EXISTS ${DEST}/node_modules/adif-parser-ts/package.json)
+  find_program(NPM npm)
+  if(NOT NPM)
+    message(FATAL_ERROR "npm is missing: install the Debian packages nodejs and npm")
+  endif()
+  execute_process(COMMAND ${NPM} ci --no-audit --no-fund WORKING_DIRECTORY ${DEST} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "npm ci failed in ${DEST}")
+  endif()
+endif()
