@@ -83,9 +83,9 @@ AdifExport exporteAdif(const QString &dir, const QString &call, const QString &s
     const ReadResult log = reports::readLog(dir, call);
     if (!log.ok()) return {false, reports::readFailureMessage(dir, call, log)};
 
-    const WriteResult w =
-        reports::writeLines(dir, adif::fileName(call), adif::fileLines(stationLabel, log.lines), faults);
-    if (!w) return {false, reports::writeFailureMessage(w)};
+    const QString name = adif::fileName(call);
+    const WriteResult w = reports::writeLines(dir, name, adif::fileLines(stationLabel, log.lines), faults);
+    if (!w) return {false, reports::writeFailureMessage(dir, name, w)};
     return {true, QStringLiteral("Le fichier a été enregistré sous le nom : ") + stationLabel +
                       QStringLiteral("_DNJ.adi")};
 }

@@ -130,7 +130,7 @@ void AffContacte::Enregistrer_Click() {
         castlelist::fileLines(call, group, dateLocale(*m_services.clock), m_rows);
     const WriteResult w = reports::writeLines(m_services.dataDir, name, lines, m_services.faults);
     if (!w) {
-        m_services.messages->info(reports::writeFailureMessage(w));
+        m_services.messages->info(reports::writeFailureMessage(m_services.dataDir, name, w));
         return;
     }
     m_services.messages->info(QStringLiteral("Fichier enregistré sous le nom : ") + name);

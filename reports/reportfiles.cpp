@@ -33,8 +33,11 @@ WriteResult writeLines(const QString &dir, const QString &name, const QStringLis
     return replaceFile(dir, name, files::Temporaire, content, faults);
 }
 
-QString writeFailureMessage(const WriteResult &w) {
-    return QStringLiteral("Le fichier %1 n'a pas été enregistré : %2").arg(w.fileName, w.reason);
+QString writeFailureMessage(const QString &dir, const QString &name, const WriteResult &w) {
+    const QString target = QDir(dir).filePath(name);
+    QString reason = w.reason;
+    if (!w.fileName.isEmpty() && w.fileName != target) reason += QStringLiteral(" (") + w.fileName + QLatin1Char(')');
+    return QStringLiteral("Le fichier %1 n'a pas été enregistré : %2").arg(target, reason);
 }
 
 }  // namespace kastlog::reports

@@ -17,7 +17,8 @@ QString readFailureMessage(const QString &dir, const QString &call, const ReadRe
 WriteResult writeLines(const QString &dir, const QString &name, const QStringList &lines,
                        const FaultInjector *faults = nullptr);
 
-// "Le fichier <path> n'a pas été enregistré : <reason>"
-QString writeFailureMessage(const WriteResult &w);
+// "Le fichier <path> n'a pas été enregistré : <reason>", naming the file `name` of `dir` (and
+// the temporary file when that is where the write stopped).
+QString writeFailureMessage(const QString &dir, const QString &name, const WriteResult &w);
 
 }  // namespace kastlog::reports
