@@ -7,7 +7,11 @@ PREFIX     ?= /usr/local
 RUN_PKGS   := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev libgl-dev fonts-dejavu-core fonts-liberation
 TEST_PKGS  := $(RUN_PKGS) poppler-utils
 
-.PHONY: run test build deps-run deps-test configure clean
+.PHONY: run test build deps-run deps-test configure clean install
+
+# The ADIF check reads the export back with a Node.js ADIF reader; Node may come from
+# elsewhere than Debian's packages, so it is looked for by command.
+install_missing_now = { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $(1) >/dev/null; }
 
 define install_missing
 	@missing=""; for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -24,6 +28,7 @@ deps-run:
 
 deps-test:
 	$(call install_missing,$(TEST_PKGS))
+	@command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || $(call install_missing_now,nodejs npm)
 
 configure:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -38,6 +43,10 @@ run: deps-run
 test: deps-test
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: deps-run
+	@$(MAKE) --no-print-directory build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)
