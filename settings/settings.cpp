@@ -25,12 +25,15 @@ const QString KeyBandeCluster = QStringLiteral("bande Cluster");
 // Highest index of each list; -1 (no entry) is the lowest.
 constexpr int LastBand = 11, LastMode = 2, LastClusterBand = 13;
 
+// The per-user store: $XDG_CONFIG_HOME/DNJ/KASTLOG.conf (~/.config when unset).
+QString userStore() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/DNJ/KASTLOG.conf");
+}
+
 // A fresh store for every access: nothing is cached between two operations.
 std::unique_ptr<QSettings> open(const QString &path) {
-    if (path.isEmpty())
-        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                           QStringLiteral("DNJ"), QStringLiteral("KASTLOG"));
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+    return std::make_unique<QSettings>(path.isEmpty() ? userStore() : path, QSettings::IniFormat);
 }
 
 // An index key: whole decimal text within -1..last, anything else is the first entry.

@@ -1,21 +1,60 @@
 #include "ui/centre.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace kastlog::ui {
 
-void centreOnScreen(QWidget *w) {
-    if (!w) return;
+namespace {
+
+void place(QWidget *w) {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    // A window never sized by its code takes its layout's size before it is measured.
-    if (!w->testAttribute(Qt::WA_Resized)) w->adjustSize();
     const QRect area = screen->availableGeometry();
-    const QSize size = w->frameGeometry().size();
+    QSize size = w->frameGeometry().size();
+    // Before the window is on the screen its frame is not counted yet: ask the native window.
+    if (w->isWindow() && size == w->size()) {
+        w->winId();
+        if (const QWindow *native = w->windowHandle()) {
+            const QMargins m = native->frameMargins();
+            size += QSize(m.left() + m.right(), m.top() + m.bottom());
+        }
+    }
     w->move(area.x() + (area.width() - size.width()) / 2,
             area.y() + (area.height() - size.height()) / 2);
+}
+
+// The window frame is only known once the window is on the screen: a window centred before
+// it is shown is centred again, frame included, when it first appears.
+class CentreOnShow : public QObject {
+public:
+    explicit CentreOnShow(QWidget *w) : QObject(w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            place(static_cast<QWidget *>(watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void centreOnScreen(QWidget *w) {
+    if (!w) return;
+    // Measured as it will be shown: styled, laid out, and at its layout's size when its
+    // code never sized it.
+    w->ensurePolished();
+    if (w->layout()) w->layout()->activate();
+    if (!w->testAttribute(Qt::WA_Resized)) w->adjustSize();
+    place(w);
+    if (!w->isVisible() && w->isWindow() && !w->findChild<CentreOnShow *>(QString(), Qt::FindDirectChildrenOnly))
+        new CentreOnShow(w);
 }
 
 }  // namespace kastlog::ui
