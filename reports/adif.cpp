@@ -5,11 +5,15 @@
 #include "reports/notice.h"
 #include "reports/reportfiles.h"
 
+#include <initializer_list>
+
 namespace kastlog {
 
 namespace adif {
 
-QString bandName(const QString &label) {
+QString bandName(const QString &label) { return bandName(QStringView(label)); }
+
+QString bandName(QStringView label) {
     static const struct { const char *label, *band; } table[] = {
         {"1.8 Mhz", "160m"}, {"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"}, {"10 Mhz", "30m"},
         {"14 Mhz", "20m"},   {"18 Mhz", "17m"},  {"21 Mhz", "15m"},  {"24 Mhz", "12m"},
@@ -20,20 +24,24 @@ QString bandName(const QString &label) {
     return {};
 }
 
-QString qsoDate(const QString &date) {
-    QString year = date.mid(6, 2);
-    const QString month = date.mid(3, 2), day = date.left(2);
-    if (year.size() == 2 && year[0].isDigit() && year[1].isDigit() && year[0].unicode() < 128 &&
-        year[1].unicode() < 128)
-        year = QString::number(widenYear(year.toInt()));
-    return year + month + day;
-}
+QString qsoDate(const QString &date) { return qsoDate(QStringView(date)); }
 
-// Every character is one byte in Windows-1252, so the length in characters is the length in
-// bytes written; a character the code page lacks makes the whole write fail instead.
-QString field(const QString &name, const QString &value) {
-    return QLatin1Char('<') + name + QLatin1Char(':') + QString::number(value.size()) +
-           QLatin1Char('>') + value;
+QString qsoDate(QStringView date) {
+    const QStringView year = date.mid(6, 2), month = date.mid(3, 2), day = date.left(2);
+    auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    QString out;
+    out.reserve(8);
+    if (year.size() == 2 && digit(year[0]) && digit(year[1])) {
+        const int y = widenYear((year[0].unicode() - '0') * 10 + (year[1].unicode() - '0'));
+        out += QLatin1Char(char('0' + y / 1000));
+        out += QLatin1Char(char('0' + y / 100 % 10));
+        out += year;
+    } else {
+        out += year;
+    }
+    out += month;
+    out += day;
+    return out;
 }
 
 QStringList header(const QString &stationLabel) {
@@ -53,26 +61,55 @@ QString fileName(const QString &call) { return call + QStringLiteral("_DNJ.adi")
 
 }  // namespace adif
 
+namespace {
+// Column `col` (1-based) of `width` characters, trimmed, without copying.
+QStringView trimmedView(const QString &line, int col, int width) {
+    return QStringView(line).mid(col - 1, width).trimmed();
+}
+
+// Appends "<name:" + length + ">" + value in place; the export builds 10000 of these lines.
+// Every character is one byte in Windows-1252, so the length in characters is the length in
+// bytes written; a character the code page lacks makes the whole write fail instead.
+// The value may come in parts, written one after the other.
+void appendField(QString &out, QLatin1StringView name, std::initializer_list<QStringView> value) {
+    out += QLatin1Char('<');
+    out += name;
+    out += QLatin1Char(':');
+    char digits[12];
+    int n = 0;
+    qsizetype v = 0;
+    for (QStringView part : value) v += part.size();
+    do {
+        digits[n++] = char('0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    while (n > 0) out += QLatin1Char(digits[--n]);
+    out += QLatin1Char('>');
+    for (QStringView part : value) out += part;
+}
+}  // namespace
+
 QString adifRecord(const QString &line) {
     using namespace rec;
-    const QString time = trimmedColumn(line, TimeCol, TimeWidth);
-    const QString comment = trimmedColumn(line, RefCol, RefWidth) + QLatin1Char(' ') +
-                            trimmedColumn(line, NameCol, NameWidth);
+    const QStringView ref = trimmedView(line, RefCol, RefWidth);
+    const QStringView time = trimmedView(line, TimeCol, TimeWidth);
     QString out;
-    out.reserve(200);
-    out += adif::field(QStringLiteral("call"), trimmedColumn(line, CallCol, CallWidth));
-    out += adif::field(QStringLiteral("name"), trimmedColumn(line, FirstNameCol, FirstNameWidth));
-    out += adif::field(QStringLiteral("band"), adif::bandName(trimmedColumn(line, BandCol, BandWidth)));
-    out += adif::field(QStringLiteral("mode"), trimmedColumn(line, ModeCol, ModeWidth));
-    out += adif::field(QStringLiteral("qso_date"), adif::qsoDate(trimmedColumn(line, DateCol, DateWidth)));
-    out += adif::field(QStringLiteral("time_on"), time.left(2) + time.right(2));
-    out += adif::field(QStringLiteral("rst_rcvd"), trimmedColumn(line, RstRCol, RstRWidth));
-    out += adif::field(QStringLiteral("rst_sent"), trimmedColumn(line, RstECol, RstEWidth));
-    out += adif::field(QStringLiteral("comment"), comment);
+    out.reserve(240);
+    const QString band = adif::bandName(trimmedView(line, BandCol, BandWidth));
+    const QString date = adif::qsoDate(trimmedView(line, DateCol, DateWidth));
+    appendField(out, QLatin1StringView("call"), {trimmedView(line, CallCol, CallWidth)});
+    appendField(out, QLatin1StringView("name"), {trimmedView(line, FirstNameCol, FirstNameWidth)});
+    appendField(out, QLatin1StringView("band"), {band});
+    appendField(out, QLatin1StringView("mode"), {trimmedView(line, ModeCol, ModeWidth)});
+    appendField(out, QLatin1StringView("qso_date"), {date});
+    appendField(out, QLatin1StringView("time_on"), {time.left(2), time.right(2)});
+    appendField(out, QLatin1StringView("rst_rcvd"), {trimmedView(line, RstRCol, RstRWidth)});
+    appendField(out, QLatin1StringView("rst_sent"), {trimmedView(line, RstECol, RstEWidth)});
+    appendField(out, QLatin1StringView("comment"), {ref, u" ", trimmedView(line, NameCol, NameWidth)});
     // The award fields other loggers read to track the castles.
-    out += adif::field(QStringLiteral("sig"), QStringLiteral("DNJ"));
-    out += adif::field(QStringLiteral("sig_info"), trimmedColumn(line, RefCol, RefWidth));
-    out += QStringLiteral("<eor>");
+    appendField(out, QLatin1StringView("sig"), {u"DNJ"});
+    appendField(out, QLatin1StringView("sig_info"), {ref});
+    out += QLatin1StringView("<eor>");
     return out;
 }
 

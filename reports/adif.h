@@ -11,11 +11,11 @@ class FaultInjector;
 namespace adif {
 // ADIF band of a band label compared exactly ("14 Mhz" -> "20m"); "" for any other text.
 QString bandName(const QString &label);
+QString bandName(QStringView label);
 // "AAAAMMJJ" from "JJ/MM/AA"; two-digit years 50-99 are 19xx, 0-49 are 20xx. A year that is
 // not two digits is written as it stands, with no century.
 QString qsoDate(const QString &date);
-// One tagged field: "<name:" + length + ">" + value.
-QString field(const QString &name, const QString &value);
+QString qsoDate(QStringView date);
 // The six header lines; the first names the station as its label shows it.
 QStringList header(const QString &stationLabel);
 // The whole file: the header, then one record per log line.
