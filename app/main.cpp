@@ -1,0 +1,42 @@
+// KASTLOG: one window, `Main`, over the station's log in the per-user data directory.
+#include "logstore/clock.h"
+#include "mainwindow/instance.h"
+#include "mainwindow/mainwindow.h"
+#include "settings/settings.h"
+#include "ui/messagebox.h"
+#include "ui/qtprinter.h"
+#include "ui/services.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("DNJ"));
+    QApplication::setApplicationName(QStringLiteral("KASTLOG"));
+
+    kastlog::ui::QtMessageBox messages;
+    const QString dir = kastlog::programDirectory();
+    // Taken before anything writes a setting or a file.
+    const auto lock = kastlog::takeInstanceLock(dir);
+    if (!lock) {
+        messages.info(kastlog::AlreadyRunning);
+        return 1;
+    }
+    kastlog::ensureTemplate(dir);
+
+    kastlog::Settings settings;
+    kastlog::SystemClock clock;
+    kastlog::ui::QtPrinter printer;
+    kastlog::Services services;
+    services.dataDir = dir;
+    services.settings = &settings;
+    services.clock = &clock;
+    services.messages = &messages;
+    services.printer = &printer;
+
+    kastlog::MainWindow window(services);
+    kastlog::Openers &openers = window.openers();
+    (void)openers;  // the report and web windows are added here
+    if (!window.start()) return 0;
+    return app.exec();
+}
