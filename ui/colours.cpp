@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 namespace kastlog::ui {
@@ -34,11 +35,28 @@ QPalette::ColorRole roleOf(const QWidget *w) {
     return QPalette::Window;
 }
 
+// Styles draw push buttons and closed combo boxes with a shaded gradient of the palette's
+// colour; a style sheet makes them show the colour itself, as the entry row needs.
+void flatFill(QWidget *w, const QColor &c) {
+    const QString colour = c.name();
+    if (qobject_cast<QPushButton *>(w)) {
+        w->setStyleSheet(QStringLiteral(
+            "QPushButton { background-color: %1; border: 1px solid #808080; padding: 3px 8px; }"
+            "QPushButton:focus { border: 2px solid #000000; }"
+            "QPushButton:pressed { border-style: inset; }"
+            "QPushButton:disabled { color: #808080; }").arg(colour));
+    } else if (auto *combo = qobject_cast<QComboBox *>(w); combo && !combo->isEditable()) {
+        w->setStyleSheet(QStringLiteral(
+            "QComboBox { background-color: %1; border: 1px solid #808080; padding: 1px 3px; }").arg(colour));
+    }
+}
+
 }  // namespace
 
 void setBackground(QWidget *w, const QColor &c) {
     if (!w) return;
     paint(w, c);
+    flatFill(w, c);
     if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
         paint(combo->lineEdit(), c);
 }

@@ -23,6 +23,10 @@ int characterCode(const QKeyEvent *e) {
     default:
         break;
     }
+    // Ctrl+letter is a shortcut (copy, paste, select all), not a character; Ctrl+Alt is AltGr.
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    if ((mods & Qt::MetaModifier) || ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)))
+        return 0;
     const QString text = e->text();
     if (text.isEmpty()) return 0;
     const QChar c = text.at(0);
