@@ -90,6 +90,12 @@ public:
     void save() { enter(QStringLiteral("Valide_A")); }
 
     QStringList logLines(const QString &call) const;
+    // The OK-only messages shown, without the Yes/No questions.
+    QStringList infos() const {
+        QStringList r = messages.shown;
+        for (const QString &q : messages.questions) r.removeOne(q);
+        return r;
+    }
 };
 
 // Runs `answer` on the next modal dialog as soon as it is up (Station, Gestion_erreur).
