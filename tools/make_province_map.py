@@ -48,7 +48,7 @@ SIMPLIFY_PX = 0.5
 # Brussels is its own region and city; its box covers it, so it gets no separate dot.
 TOWNS = [
     ("Anvers", 4.4025, 51.2194, "AN", -4, 2.5, "end"),
-    ("Wavre", 4.6014, 50.7172, "BW", 0, -3.5, "middle"),
+    ("Wavre", 4.6014, 50.7172, "BW", -2.5, 7, "end"),
     ("Mons", 3.9567, 50.4542, "HT", 0, 9, "middle"),
     ("Hasselt", 5.3325, 50.9307, "LB", 4, 0, "start"),
     ("Liège", 5.5797, 50.6326, "LG", 4, 0, "start"),
@@ -68,8 +68,8 @@ LINE_GAP = 1.15  # line height of two-line names, in font sizes
 # small to hold its name, the point inside it that a leader line from the name reaches.
 NAMES = [
     ("AN", ["ANVERS"], (312, 48), None),
-    ("BR", ["BRUXELLES"], (240, 156), (247, 145)),
-    ("BW", ["BRABANT", "WALLON"], (286, 172), None),
+    ("BR", ["BRUXELLES"], (215, 146), (245, 144)),
+    ("BW", ["BRABANT", "WALLON"], (298, 170), None),
     ("HT", ["HAINAUT"], (228, 232), None),
     ("LB", ["LIMBOURG"], (390, 95), None),
     ("LG", ["LIEGE"], (432, 210), None),
@@ -235,6 +235,20 @@ def name_layout(lines, centre):
     return [(t, cx, first + i * step) for i, t in enumerate(lines)]
 
 
+def name_block(lines, centre):
+    """Box (left, top, right, bottom) a name block covers."""
+    rects = [text_box(t, x, b, NAME_SIZE, True, "middle") for t, x, b in name_layout(lines, centre)]
+    return (min(r[0] for r in rects), min(r[1] for r in rects),
+            max(r[2] for r in rects), max(r[3] for r in rects))
+
+
+def leader_start(block, end, gap=1.0):
+    """Where a leader line leaves a name block: the block's point nearest its end, plus a gap."""
+    x = min(max(end[0], block[0] - gap), block[2] + gap)
+    y = min(max(end[1], block[1] - gap), block[3] + gap)
+    return (x, y)
+
+
 def town_layout(town):
     name, lon, lat, code, dx, dy, anchor = town
     x, y = project(lon, lat)
@@ -267,9 +281,7 @@ def check(provinces, exact, drawn):
         if " ".join(lines) != provinces[code][1] or len(lines) > len(expected):
             errors.append("name of %s is %r, the table says %r"
                           % (code, " ".join(lines), provinces[code][1]))
-        rects = [text_box(t, x, b, NAME_SIZE, True, "middle") for t, x, b in name_layout(lines, centre)]
-        block = (min(r[0] for r in rects), min(r[1] for r in rects),
-                 max(r[2] for r in rects), max(r[3] for r in rects))
+        block = name_block(lines, centre)
         labels.append(("name " + provinces[code][1], block))
         if leader is None:
             corners = [(block[0], block[1]), (block[2], block[1]), (block[0], block[3]),
@@ -337,9 +349,9 @@ def render(provinces, drawn):
     out.append('<g stroke="#5a5a5a" stroke-width="0.6">')
     for code, lines, centre, leader in NAMES:
         if leader is not None:
-            top = name_layout(lines, centre)[0][2] - 0.73 * NAME_SIZE
+            start = leader_start(name_block(lines, centre), leader)
             out.append('<line x1="%s" y1="%s" x2="%s" y2="%s"/>'
-                       % (fmt(centre[0]), fmt(top - 0.5), fmt(leader[0]), fmt(leader[1])))
+                       % (fmt(start[0]), fmt(start[1]), fmt(leader[0]), fmt(leader[1])))
     out.append('</g>')
     out.append('<g font-family="Arial" font-size="%s" font-weight="bold" fill="#303030" '
                'text-anchor="middle">' % fmt(NAME_SIZE))
