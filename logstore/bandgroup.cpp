@@ -4,19 +4,25 @@
 
 namespace kastlog {
 
-BandGroup bandGroup(const QString &label) {
-    static const QStringList hf = {QStringLiteral("1.8 Mhz"), QStringLiteral("3.5 Mhz"), QStringLiteral("7.0 Mhz"),
-                                   QStringLiteral("14 Mhz"),  QStringLiteral("18 Mhz"),  QStringLiteral("21 Mhz"),
-                                   QStringLiteral("24 Mhz"),  QStringLiteral("28 Mhz"),  QStringLiteral("50 Mhz")};
-    if (hf.contains(label)) return BandGroup::HF;
+namespace {
+BandGroup groupOf(QStringView label) {
+    static const char *const hf[] = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "14 Mhz", "18 Mhz",
+                                     "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz"};
+    for (const char *b : hf)
+        if (label == QLatin1String(b)) return BandGroup::HF;
     if (label == QLatin1String("144 Mhz")) return BandGroup::VHF;
     if (label == QLatin1String("432 Mhz")) return BandGroup::UHF;
     return BandGroup::None;  // "10 Mhz" and any other text
 }
 
-BandGroup lineBandGroup(const QString &line) {
-    return bandGroup(trimmedColumn(line, rec::BandCol, rec::BandWidth));
+BandGroup groupOfLine(const QString &line) {
+    return groupOf(QStringView(line).mid(qMin<qsizetype>(rec::BandCol - 1, line.size()), rec::BandWidth).trimmed());
 }
+}  // namespace
+
+BandGroup bandGroup(const QString &label) { return groupOf(label); }
+
+BandGroup lineBandGroup(const QString &line) { return groupOfLine(line); }
 
 QString bandGroupName(BandGroup g) {
     switch (g) {
@@ -31,8 +37,8 @@ QString bandGroupName(BandGroup g) {
 ContactFound rechercheChateauContacte(const QStringList &lines, const QString &ref, BandGroup group) {
     ContactFound f;
     for (const QString &l : lines) {
-        if (QStringView(l).mid(rec::RefCol - 1, rec::RefWidth) != ref) continue;
-        if (lineBandGroup(l) != group) continue;
+        const QStringView lineRef = QStringView(l).mid(qMin<qsizetype>(rec::RefCol - 1, l.size()), rec::RefWidth);
+        if (lineRef != ref || groupOfLine(l) != group) continue;
         f.found = true;
         f.date = column(l, rec::DateCol, rec::DateWidth);
         f.band = trimmedColumn(l, rec::BandCol, rec::BandWidth);

@@ -7,4 +7,6 @@ namespace kastlog {
 // E or D with optional sign and digits) gives the value. No number first: 0.
 // "9A..." gives 9, "2E0.." gives 2, "3D2.." gives 300.
 double numericPrefix(const QString &text);
+// Same, over a part of a text (for loops over many lines).
+double numericPrefixOf(QStringView text);
 }  // namespace kastlog

@@ -5,55 +5,57 @@
 
 namespace kastlog::rules {
 
-QStringList enregistre(const QStringList &lines, const QString &r) {
-    const double key = numericPrefix(r.left(5));
+namespace {
+double prefixOfFirstFive(const QString &line) { return numericPrefixOf(QStringView(line).left(5)); }
+
+QStringList withAt(const QStringList &lines, qsizetype at, const QString &r) {
     QStringList out;
     out.reserve(lines.size() + 1);
-    bool written = false;
-    for (const QString &l : lines) {
-        if (!written && key < numericPrefix(l.left(5))) {
-            out << r;
-            written = true;
-        }
-        out << l;
-    }
-    if (!written) out << r;
+    out.append(lines.mid(0, at));
+    out.append(r);
+    out.append(lines.mid(at));
     return out;
+}
+}  // namespace
+
+QStringList enregistre(const QStringList &lines, const QString &r) {
+    const double v = prefixOfFirstFive(r);
+    qsizetype at = lines.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (v < prefixOfFirstFive(lines.at(i))) {
+            at = i;
+            break;
+        }
+    }
+    return withAt(lines, at, r);
 }
 
 QStringList insere(const QStringList &lines, const QString &r) {
-    const std::optional<Instant> at = recordInstant(r);
-    QStringList out;
-    out.reserve(lines.size() + 1);
-    bool written = false;
-    for (const QString &l : lines) {
-        if (!written && at) {
-            const std::optional<Instant> li = recordInstant(l);
-            // A line whose instant cannot be read never counts as later.
-            if (li && *at <= *li) {
-                out << r;
-                written = true;
+    const std::optional<Instant> ir = recordInstant(r);
+    qsizetype at = lines.size();
+    // A record without a readable instant has no place by date: it goes at the end.
+    if (ir) {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const std::optional<Instant> il = recordInstant(lines.at(i));
+            if (il && *ir <= *il) {
+                at = i;
+                break;
             }
         }
-        out << l;
     }
-    if (!written) out << r;
-    return out;
+    return withAt(lines, at, r);
 }
 
 QStringList modifie(const QStringList &lines, const QString &n, const QString &o) {
-    QStringList out;
-    out.reserve(lines.size() + 1);
+    QStringList out = lines;
     bool matched = false;
-    for (const QString &l : lines) {
+    for (QString &l : out) {
         if (l == o) {
-            out << n;
+            l = n;
             matched = true;
-        } else {
-            out << l;
         }
     }
-    if (!matched) out << n;
+    if (!matched) out.append(n);
     return out;
 }
 
@@ -61,7 +63,7 @@ QStringList supprime(const QStringList &lines, const QString &d) {
     QStringList out;
     out.reserve(lines.size());
     for (const QString &l : lines)
-        if (l != d) out << l;
+        if (l != d) out.append(l);
     return out;
 }
 

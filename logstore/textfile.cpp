@@ -44,7 +44,7 @@ ReadResult failure(ReadResult::Kind kind, int number, int err) {
     return r;
 }
 
-// Decodes bytes [b, e) into a new line, dropping one CR before the LF that ended it.
+// Decodes bytes [b, e) as one line.
 QString decodeLine(const char *b, const char *e) {
     QByteArray raw = QByteArray::fromRawData(b, e - b);
     return cp1252::decode(raw);
@@ -160,47 +160,39 @@ bool writeAll(int fd, const char *p, size_t n) {
     return true;
 }
 
-bool syncDirectory(const QByteArray &dir) {
-    const int dfd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd < 0) return false;
-    const bool ok = ::fsync(dfd) == 0;
-    const int err = errno;
-    ::close(dfd);
-    errno = err;
-    return ok;
-}
 }  // namespace
 
-WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
-                        const QByteArray &content, const FaultInjector *faults) {
-    const QString targetPath = QDir(dir).filePath(target);
-    const QString tempPath = QDir(dir).filePath(temp);
-    const QByteArray dirName = QFile::encodeName(dir);
-    const QByteArray targetName = QFile::encodeName(targetPath);
-    const QByteArray tempName = QFile::encodeName(tempPath);
+namespace {
+struct Paths {
+    QString targetPath, tempPath;
+    QByteArray dirName, targetName, tempName;
+    Paths(const QString &dir, const QString &target, const QString &temp)
+        : targetPath(QDir(dir).filePath(target)), tempPath(QDir(dir).filePath(temp)),
+          dirName(QFile::encodeName(dir)), targetName(QFile::encodeName(targetPath)),
+          tempName(QFile::encodeName(tempPath)) {}
 
-    auto fail = [&](const QString &file, int err) {
+    // A failed result; the temporary file goes whatever step failed.
+    WriteResult fail(const QString &file, int err) const {
         ::unlink(tempName.constData());
         WriteResult r;
         r.ok = false;
         r.fileName = file;
         r.reason = systemReason(err);
         return r;
-    };
+    }
+};
 
-    // The new file takes the permissions of the one it replaces.
-    struct stat st {};
-    const bool targetExists = ::stat(targetName.constData(), &st) == 0;
-    const mode_t mode = targetExists ? (st.st_mode & 07777) : 0666;
-
-    if (injected(faults, WriteStep::OpenTemp)) return fail(tempPath, injectedError(WriteStep::OpenTemp));
-    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) return fail(tempPath, errno);
-    if (targetExists) (void)::fchmod(fd, mode);  // the umask must not narrow them
+// Writes the whole of `content` into the temporary file, synced and closed.
+WriteResult writeTemp(const Paths &p, const QByteArray &content, mode_t mode, bool setMode,
+                      const FaultInjector *faults) {
+    if (injected(faults, WriteStep::OpenTemp)) return p.fail(p.tempPath, injectedError(WriteStep::OpenTemp));
+    const int fd = ::open(p.tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0) return p.fail(p.tempPath, errno);
+    if (setMode) (void)::fchmod(fd, mode);  // the umask must not narrow them
 
     auto failOpen = [&](int err) {
         ::close(fd);
-        return fail(tempPath, err);
+        return p.fail(p.tempPath, err);
     };
     if (injected(faults, WriteStep::Write)) {
         // Fail half-way, as a full disk would, leaving a partial temporary file to clean up.
@@ -211,34 +203,85 @@ WriteResult replaceFile(const QString &dir, const QString &target, const QString
     if (injected(faults, WriteStep::Sync)) return failOpen(injectedError(WriteStep::Sync));
     if (::fsync(fd) != 0) return failOpen(errno);
     if (injected(faults, WriteStep::Close)) return failOpen(injectedError(WriteStep::Close));
-    if (::close(fd) != 0) return fail(tempPath, errno);
+    if (::close(fd) != 0) return p.fail(p.tempPath, errno);
+    return {};
+}
 
-    if (injected(faults, WriteStep::Rename)) return fail(targetPath, injectedError(WriteStep::Rename));
+// Syncs the directory so that the new name survives a crash.
+bool syncDirectory(const Paths &p, const FaultInjector *faults, int &err) {
+    if (injected(faults, WriteStep::SyncDir)) {
+        err = injectedError(WriteStep::SyncDir);
+        return false;
+    }
+    const int dfd = ::open(p.dirName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) {
+        err = errno;
+        return false;
+    }
+    const bool ok = ::fsync(dfd) == 0;
+    err = errno;
+    ::close(dfd);
+    return ok;
+}
+}  // namespace
+
+WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
+                        const QByteArray &content, const FaultInjector *faults) {
+    const Paths p(dir, target, temp);
+
+    // The new file takes the permissions of the one it replaces.
+    struct stat st {};
+    const bool targetExists = ::stat(p.targetName.constData(), &st) == 0;
+    if (targetExists && S_ISDIR(st.st_mode)) return p.fail(p.targetPath, EISDIR);
+    const mode_t mode = targetExists ? (st.st_mode & 07777) : 0666;
+
+    if (WriteResult w = writeTemp(p, content, mode, targetExists, faults); !w) return w;
+
+    if (injected(faults, WriteStep::Rename)) return p.fail(p.targetPath, injectedError(WriteStep::Rename));
     // Swap the two names when the old file exists: should the directory sync then fail, the
     // swap is undone and the old file is back in place.
     bool exchanged = false;
     if (targetExists) {
-        exchanged = ::renameat2(AT_FDCWD, tempName.constData(), AT_FDCWD, targetName.constData(),
+        exchanged = ::renameat2(AT_FDCWD, p.tempName.constData(), AT_FDCWD, p.targetName.constData(),
                                 RENAME_EXCHANGE) == 0;
         if (!exchanged && errno != EINVAL && errno != ENOSYS && errno != ENOENT)
-            return fail(targetPath, errno);
+            return p.fail(p.targetPath, errno);
     }
-    if (!exchanged && ::rename(tempName.constData(), targetName.constData()) != 0)
-        return fail(targetPath, errno);
+    if (!exchanged && ::rename(p.tempName.constData(), p.targetName.constData()) != 0)
+        return p.fail(p.targetPath, errno);
 
-    const bool synced = !injected(faults, WriteStep::SyncDir) && syncDirectory(dirName);
-    if (!synced) {
-        const int err = injected(faults, WriteStep::SyncDir) ? injectedError(WriteStep::SyncDir) : errno;
+    int err = 0;
+    if (!syncDirectory(p, faults, err)) {
         if (exchanged)
-            ::renameat2(AT_FDCWD, tempName.constData(), AT_FDCWD, targetName.constData(), RENAME_EXCHANGE);
+            ::renameat2(AT_FDCWD, p.tempName.constData(), AT_FDCWD, p.targetName.constData(), RENAME_EXCHANGE);
         else if (!targetExists)
-            ::unlink(targetName.constData());
-        // A plain rename over an existing file (no swap on this file system) cannot be undone:
-        // the file then holds the complete new content.
-        return fail(QString::fromLocal8Bit(dirName), err);
+            ::unlink(p.targetName.constData());
+        // A plain rename over an existing file (a file system without the swap) cannot be
+        // undone: the file then holds the complete new content.
+        return p.fail(QString::fromLocal8Bit(p.dirName), err);
     }
-    if (exchanged) ::unlink(tempName.constData());  // the old content
-    return {true, targetPath, {}};
+    if (exchanged) ::unlink(p.tempName.constData());  // now the old content
+    WriteResult ok;
+    ok.fileName = p.targetPath;
+    return ok;
+}
+
+WriteResult createFile(const QString &dir, const QString &target, const QString &temp,
+                       const QByteArray &content, const FaultInjector *faults) {
+    const Paths p(dir, target, temp);
+    if (WriteResult w = writeTemp(p, content, 0666, false, faults); !w) return w;
+    if (injected(faults, WriteStep::Rename)) return p.fail(p.targetPath, injectedError(WriteStep::Rename));
+    // link() refuses an existing name, so an existing file is never replaced.
+    if (::link(p.tempName.constData(), p.targetName.constData()) != 0) return p.fail(p.targetPath, errno);
+    int err = 0;
+    if (!syncDirectory(p, faults, err)) {
+        ::unlink(p.targetName.constData());
+        return p.fail(QString::fromLocal8Bit(p.dirName), err);
+    }
+    ::unlink(p.tempName.constData());
+    WriteResult ok;
+    ok.fileName = p.targetPath;
+    return ok;
 }
 
 }  // namespace kastlog

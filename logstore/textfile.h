@@ -50,4 +50,9 @@ public:
 WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
                         const QByteArray &content, const FaultInjector *faults = nullptr);
 
+// Creates `dir`/`target` with `content` by the same steps (through `dir`/`temp`), but never
+// replaces an existing file: an existing target makes it fail and stays untouched.
+WriteResult createFile(const QString &dir, const QString &target, const QString &temp,
+                       const QByteArray &content, const FaultInjector *faults = nullptr);
+
 }  // namespace kastlog

@@ -1,170 +1,328 @@
+// The station's log: loading it for the list and the four rewrites on disk.
+#include "bench/sample_log.h"
+#include "faultsteps.h"
 #include "logstore/logstore.h"
-#include "logstore/prenoms.h"
 #include "logstore/record.h"
 #include "tests/common/testdirs.h"
 
+#include <QDir>
 #include <QtTest>
 
 using namespace kastlog;
+using kastlog::test::StepFault;
+using kastlog::test::TestDirs;
 
 namespace {
-QString mk(const QString &call, const QString &ref, const QString &date, const QString &time) {
+const QString Call = QStringLiteral("ON4XYZ");
+const QString LogName = QStringLiteral("ON4XYZ_DNJ.log");
+
+QString qso(const QString &call, const QString &date = QStringLiteral("19/07/08"),
+            const QString &time = QStringLiteral("14:05")) {
     QsoFields q;
-    q.call = call; q.reference = ref; q.province = ref.left(2); q.date = date; q.time = time;
-    q.mode = "SSB"; q.band = "14 Mhz"; q.rstReceived = "59"; q.rstSent = "59"; q.castleName = "C. ";
+    q.call = call;
+    q.reference = QStringLiteral("LG012");
+    q.province = QStringLiteral("LG");
+    q.firstName = QStringLiteral("Luc");
+    q.date = date;
+    q.time = time;
+    q.mode = QStringLiteral("SSB");
+    q.band = QStringLiteral("7.0 Mhz");
+    q.rstReceived = q.rstSent = QStringLiteral("59");
+    q.castleName = QStringLiteral("chateau de Jehay");
     return formatRecord(q);
 }
-class FailAt : public FaultInjector {
-public:
-    explicit FailAt(WriteStep s) : step(s) {}
-    bool fails(WriteStep s) const override { return s == step; }
-    WriteStep step;
-};
+
+QByteArray bytesOf(const QStringList &lines) {
+    QByteArray b;
+    for (const QString &l : lines) b += l.toLatin1() + "\r\n";
+    return b;
+}
+
+enum class Op { Enregistre, Insere, Modifie, Supprime };
+WriteResult run(const LogStore &store, Op op, const QString &a, const QString &b = QString()) {
+    switch (op) {
+    case Op::Enregistre: return store.enregistreQso(a);
+    case Op::Insere: return store.insereQso(a);
+    case Op::Modifie: return store.modifieQso(a, b);
+    case Op::Supprime: return store.supprimeQso(a);
+    }
+    return {};
+}
 }  // namespace
+
+Q_DECLARE_METATYPE(Op)
 
 class TestLogStore : public QObject {
     Q_OBJECT
 private slots:
-    void loadsDisplayLines();
-    void loadingMissingLogIsError53();
-    void emptyLogLoadsEmpty();
-    void rewritesPlaceRecordsAndLeaveNoTemporary();
-    void insertionUsesItsOwnTemporaryFile();
-    void rewriteOfMissingLogFailsAndCreatesNothing();
-    void failedRewriteKeepsLogByteForByte();
-    void unencodableRecordWritesNothing();
-    void lastLineWithoutLineEndGetsOne();
-    void templateCopy();
-    void prenomsMemory();
-    void prenomsFileLogic();
+    void pathAndNames() {
+        TestDirs dirs;
+        const LogStore store(dirs.dataDir(), Call);
+        QCOMPARE(store.logPath(), dirs.path(LogName));
+        QCOMPARE(files::logName(QStringLiteral("F_5ABC")), QStringLiteral("F_5ABC_DNJ.log"));
+    }
+
+    void loadGivesDisplayLines() {
+        TestDirs dirs;
+        const QStringList records = bench::realisticRecords(300, 11);
+        QByteArray bytes;
+        QVERIFY(joinLines(records, bytes));
+        dirs.writeFile(LogName, bytes);
+        const LoadedLog log = LogStore(dirs.dataDir(), Call).load();
+        QVERIFY(log.read.ok());
+        QVERIFY(!log.truncated);
+        QCOMPARE(log.read.lines, records);
+        QCOMPARE(log.displayLines.size(), records.size());
+        for (int i = 0; i < records.size(); ++i) {
+            QCOMPARE(log.displayLines.at(i), displayLine(records.at(i), i + 1));
+            QCOMPARE(recordFromDisplayLine(log.displayLines.at(i)), records.at(i));
+        }
+    }
+
+    void loadEdgeCases_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("records");
+        const QString a = qso("F5A"), b = qso("F5B");
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("last line without line end") << (a.toLatin1() + "\r\n" + b.toLatin1()) << QStringList{a, b};
+        QTest::newRow("CR inside a line") << (a.left(50).toLatin1() + "\r" + a.mid(51).toLatin1() + "\r\n")
+                                          << QStringList{a.left(50) + QLatin1Char('\r') + a.mid(51)};
+        QTest::newRow("short hand-edited line") << QByteArray("F5XYZ\r\n") << QStringList{"F5XYZ"};
+        QTest::newRow("empty line in the middle") << (a.toLatin1() + "\r\n\r\n" + b.toLatin1() + "\r\n")
+                                                  << QStringList{a, QString(), b};
+    }
+    void loadEdgeCases() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, records);
+        TestDirs dirs;
+        dirs.writeFile(LogName, bytes);
+        const LoadedLog log = LogStore(dirs.dataDir(), Call).load();
+        QVERIFY(log.read.ok());
+        QCOMPARE(log.displayLines.size(), records.size());
+        for (int i = 0; i < records.size(); ++i) QCOMPARE(log.displayLines.at(i), displayLine(records.at(i), i + 1));
+        // Loading never changes the file.
+        QCOMPARE(dirs.readFile(LogName), bytes);
+    }
+
+    void loadFailures() {
+        TestDirs dirs;
+        LoadedLog log = LogStore(dirs.dataDir(), Call).load();
+        QCOMPARE(log.read.kind, ReadResult::Missing);
+        QCOMPARE(log.read.errorNumber, 53);
+        QVERIFY(log.displayLines.isEmpty());
+
+        QVERIFY(QDir(dirs.dataDir()).mkdir(LogName));
+        log = LogStore(dirs.dataDir(), Call).load();
+        QCOMPARE(log.read.kind, ReadResult::Failed);
+        QCOMPARE(log.read.errorNumber, 75);
+        QVERIFY(log.displayLines.isEmpty());
+    }
+
+    void tenThousandLinesAndMore() {
+        TestDirs dirs;
+        const QString r = qso("F5A");
+        QStringList lines;
+        for (int i = 0; i < 10001; ++i) lines << r;
+        QByteArray bytes;
+        QVERIFY(joinLines(lines, bytes));
+        dirs.writeFile(LogName, bytes);
+        const LoadedLog log = LogStore(dirs.dataDir(), Call).load();
+        QCOMPARE(log.displayLines.size(), 10001);
+        QVERIFY(!log.truncated);
+        QCOMPARE(log.displayLines.at(9998).left(5), QStringLiteral(" 9999"));
+        QCOMPARE(log.displayLines.at(9999).left(5), QStringLiteral("10000"));
+        QCOMPARE(recordFromDisplayLine(log.displayLines.at(10000)), r);
+    }
+
+    void beyondTheLastNumberIsTruncated() {
+        TestDirs dirs;
+        QByteArray bytes = QByteArray("F5A\r\n").repeated(MaxDisplayLines + 2);
+        dirs.writeFile(LogName, bytes);
+        const LoadedLog log = LogStore(dirs.dataDir(), Call).load();
+        QVERIFY(log.read.ok());
+        QVERIFY(log.truncated);
+        QCOMPARE(log.displayLines.size(), MaxDisplayLines);
+        QCOMPARE(log.displayLines.last().left(5), QStringLiteral("99999"));
+    }
+
+    void rewritesOnDisk_data() {
+        QTest::addColumn<Op>("op");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QStringList>("after");
+        const QString f = qso("F5A"), on = qso("ON4B"), x4 = qso("4X1AB"), g = qso("G4D");
+        QTest::newRow("enregistre before 4X") << Op::Enregistre << QStringList{f, x4} << g << QString() << QStringList{f, g, x4};
+        QTest::newRow("enregistre at the end") << Op::Enregistre << QStringList{f, on} << g << QString() << QStringList{f, on, g};
+        QTest::newRow("enregistre into empty log") << Op::Enregistre << QStringList{} << g << QString() << QStringList{g};
+        const QString d1 = qso("F5A", "01/01/00", "00:00"), d0 = qso("F5N", "31/12/99", "23:59");
+        QTest::newRow("insere 1999 before 2000") << Op::Insere << QStringList{d1} << d0 << QString() << QStringList{d0, d1};
+        QTest::newRow("insere into empty log") << Op::Insere << QStringList{} << d0 << QString() << QStringList{d0};
+        QTest::newRow("modifie both copies") << Op::Modifie << QStringList{f, on, f} << g << f << QStringList{g, on, g};
+        QTest::newRow("modifie without match adds") << Op::Modifie << QStringList{on} << g << f << QStringList{on, g};
+        QTest::newRow("supprime both copies") << Op::Supprime << QStringList{f, on, f} << f << QString() << QStringList{on};
+        QTest::newRow("supprime without match") << Op::Supprime << QStringList{on} << f << QString() << QStringList{on};
+    }
+    void rewritesOnDisk() {
+        QFETCH(Op, op);
+        QFETCH(QStringList, before);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QStringList, after);
+        TestDirs dirs;
+        dirs.writeFile(LogName, bytesOf(before));
+        const LogStore store(dirs.dataDir(), Call);
+        const WriteResult w = run(store, op, a, b);
+        QVERIFY2(w.ok, qPrintable(w.reason));
+        QCOMPARE(dirs.readFile(LogName), bytesOf(after));
+        QCOMPARE(QDir(dirs.dataDir()).entryList(QDir::Files), QStringList{LogName});
+        const LoadedLog log = store.load();
+        QCOMPARE(log.displayLines.size(), after.size());
+    }
+
+    void lastLineGainsItsLineEnd() {
+        TestDirs dirs;
+        const QString a = qso("F5A"), b = qso("F5B");
+        dirs.writeFile(LogName, a.toLatin1() + "\r\n" + b.toLatin1());
+        QVERIFY(LogStore(dirs.dataDir(), Call).supprimeQso(qso("F5C")).ok);
+        QCOMPARE(dirs.readFile(LogName), bytesOf({a, b}));
+    }
+
+    void windows1252BytesSurviveARewrite() {
+        TestDirs dirs;
+        QByteArray line = qso("F5A").toLatin1();
+        line[20] = char(0x80);  // euro sign in the first name
+        line[21] = char(0x81);  // a byte the code page leaves undefined
+        line[22] = char(0xE9);
+        dirs.writeFile(LogName, line + "\r\n");
+        QVERIFY(LogStore(dirs.dataDir(), Call).enregistreQso(qso("G4D")).ok);
+        QCOMPARE(dirs.readFile(LogName), line + "\r\n" + qso("G4D").toLatin1() + "\r\n");
+    }
+
+    // The temporary file of each rewrite, seen while it is being written.
+    void temporaryFileNames_data() {
+        QTest::addColumn<Op>("op");
+        QTest::addColumn<QString>("temp");
+        QTest::newRow("enregistre") << Op::Enregistre << "Temporaire.txt";
+        QTest::newRow("insere") << Op::Insere << "Temporaire6.txt";
+        QTest::newRow("modifie") << Op::Modifie << "Temporaire.txt";
+        QTest::newRow("supprime") << Op::Supprime << "Temporaire.txt";
+    }
+    void temporaryFileNames() {
+        QFETCH(Op, op);
+        QFETCH(QString, temp);
+        TestDirs dirs;
+        dirs.writeFile(LogName, bytesOf({qso("F5A")}));
+        StepFault watch;
+        QStringList atRename;
+        watch.onStep = [&](WriteStep s) {
+            if (s == WriteStep::Rename) atRename = QDir(dirs.dataDir()).entryList(QDir::Files);
+        };
+        const LogStore store(dirs.dataDir(), Call, &watch);
+        QVERIFY(run(store, op, qso("G4D"), qso("F5A")).ok);
+        QCOMPARE(atRename, (QStringList{LogName, temp}));
+        QVERIFY(!dirs.exists(temp));
+    }
+
+    // Any failing step of any rewrite leaves the log as it was and no temporary file.
+    void failingRewriteKeepsTheLog_data() {
+        QTest::addColumn<Op>("op");
+        QTest::addColumn<WriteStep>("step");
+        const std::pair<Op, const char *> ops[] = {
+            {Op::Enregistre, "enregistre"}, {Op::Insere, "insere"}, {Op::Modifie, "modifie"}, {Op::Supprime, "supprime"}};
+        const std::pair<WriteStep, const char *> steps[] = {
+            {WriteStep::OpenTemp, "open"}, {WriteStep::Write, "write"},   {WriteStep::Sync, "sync"},
+            {WriteStep::Close, "close"},   {WriteStep::Rename, "rename"}, {WriteStep::SyncDir, "sync directory"}};
+        for (const auto &o : ops)
+            for (const auto &s : steps) QTest::addRow("%s, %s", o.second, s.second) << o.first << s.first;
+    }
+    void failingRewriteKeepsTheLog() {
+        QFETCH(Op, op);
+        QFETCH(WriteStep, step);
+        TestDirs dirs;
+        QByteArray old;
+        QVERIFY(joinLines(bench::realisticRecords(500, 5), old));
+        dirs.writeFile(LogName, old);
+        StepFault fault(step);
+        const LogStore store(dirs.dataDir(), Call, &fault);
+        const QString first = store.load().read.lines.first();
+        const WriteResult w = run(store, op, op == Op::Supprime ? first : qso("G4D"), first);
+        QVERIFY(!w.ok);
+        QVERIFY(!w.fileName.isEmpty());
+        QVERIFY(!w.reason.isEmpty());
+        QCOMPARE(dirs.readFile(LogName), old);
+        QCOMPARE(QDir(dirs.dataDir()).entryList(QDir::Files), QStringList{LogName});
+    }
+
+    void missingLogIsAFailureNotANewLog_data() {
+        QTest::addColumn<Op>("op");
+        QTest::newRow("enregistre") << Op::Enregistre;
+        QTest::newRow("insere") << Op::Insere;
+        QTest::newRow("modifie") << Op::Modifie;
+        QTest::newRow("supprime") << Op::Supprime;
+    }
+    void missingLogIsAFailureNotANewLog() {
+        QFETCH(Op, op);
+        TestDirs dirs;
+        const WriteResult w = run(LogStore(dirs.dataDir(), Call), op, qso("G4D"), qso("F5A"));
+        QVERIFY(!w.ok);
+        QCOMPARE(w.fileName, dirs.path(LogName));
+        QCOMPARE(w.reason, QString::fromLocal8Bit(strerror(ENOENT)));
+        QVERIFY(QDir(dirs.dataDir()).entryList(QDir::Files).isEmpty());
+    }
+
+    // A record with a character the code page cannot hold is refused before anything is written.
+    void unencodableRecordWritesNothing_data() {
+        QTest::addColumn<Op>("op");
+        QTest::newRow("enregistre") << Op::Enregistre;
+        QTest::newRow("insere") << Op::Insere;
+        QTest::newRow("modifie") << Op::Modifie;
+    }
+    void unencodableRecordWritesNothing() {
+        QFETCH(Op, op);
+        TestDirs dirs;
+        const QByteArray old = bytesOf({qso("F5A"), qso("ON4B")});
+        dirs.writeFile(LogName, old);
+        StepFault watch;
+        const WriteResult w = run(LogStore(dirs.dataDir(), Call, &watch), op, qso(QStringLiteral("SP9ŁÓ")), qso("F5A"));
+        QVERIFY(!w.ok);
+        QCOMPARE(w.fileName, dirs.path(LogName));
+        QVERIFY2(w.reason.contains(QStringLiteral("Ł")), qPrintable(w.reason));
+        QCOMPARE(dirs.readFile(LogName), old);
+        QVERIFY(watch.seen.isEmpty());  // not even the temporary file was opened
+        QCOMPARE(QDir(dirs.dataDir()).entryList(QDir::Files), QStringList{LogName});
+    }
+
+    void creationFromTemplate() {
+        TestDirs dirs;
+        QVERIFY(!creationFichierLog(dirs.dataDir(), Call));  // no template
+        QVERIFY(!dirs.exists(LogName));
+
+        QByteArray tpl;
+        for (int b = 0; b < 256; ++b) tpl.append(char(b));
+        dirs.writeFile(files::Template, tpl);
+        QVERIFY(creationFichierLog(dirs.dataDir(), Call));
+        QCOMPARE(dirs.readFile(LogName), tpl);
+        QCOMPARE(dirs.readFile(files::Template), tpl);
+
+        // An existing log is never replaced by the template.
+        dirs.writeFile(LogName, "my log\r\n");
+        QVERIFY(!creationFichierLog(dirs.dataDir(), Call));
+        QCOMPARE(dirs.readFile(LogName), QByteArray("my log\r\n"));
+        QCOMPARE(QDir(dirs.dataDir()).entryList(QDir::Files), (QStringList{"FXXXX.txt", LogName}));
+    }
+
+    void emptyTemplateGivesEmptyLog() {
+        TestDirs dirs;
+        dirs.writeFile(files::Template, QByteArray());
+        QVERIFY(creationFichierLog(dirs.dataDir(), QStringLiteral("F_5ABC")));
+        QVERIFY(dirs.exists(QStringLiteral("F_5ABC_DNJ.log")));
+        QCOMPARE(dirs.readFile(QStringLiteral("F_5ABC_DNJ.log")), QByteArray());
+        const LoadedLog log = LogStore(dirs.dataDir(), QStringLiteral("F_5ABC")).load();
+        QVERIFY(log.read.ok());
+        QVERIFY(log.displayLines.isEmpty());
+    }
 };
 
-void TestLogStore::loadsDisplayLines() {
-    test::TestDirs dirs;
-    const QString a = mk("F6AAA", "NM047", "01/01/08", "10:00");
-    dirs.writeLines("Q1ABC_DNJ.log", {a, a});
-    const LoadedLog l = LogStore(dirs.dataDir(), "Q1ABC").load();
-    QVERIFY(l.read.ok());
-    QCOMPARE(l.displayLines.size(), 2);
-    QCOMPARE(l.displayLines.at(1), displayLine(a, 2));
-    QVERIFY(!l.truncated);
-}
-
-void TestLogStore::loadingMissingLogIsError53() {
-    test::TestDirs dirs;
-    const LoadedLog l = LogStore(dirs.dataDir(), "Q1ABC").load();
-    QCOMPARE(l.read.kind, ReadResult::Missing);
-    QCOMPARE(l.read.errorNumber, 53);
-    QVERIFY(l.displayLines.isEmpty());
-}
-
-void TestLogStore::emptyLogLoadsEmpty() {
-    test::TestDirs dirs;
-    dirs.writeFile("Q1ABC_DNJ.log", {});
-    const LoadedLog l = LogStore(dirs.dataDir(), "Q1ABC").load();
-    QVERIFY(l.read.ok());
-    QVERIFY(l.displayLines.isEmpty());
-}
-
-void TestLogStore::rewritesPlaceRecordsAndLeaveNoTemporary() {
-    test::TestDirs dirs;
-    dirs.writeFile("Q1ABC_DNJ.log", {});
-    const LogStore s(dirs.dataDir(), "Q1ABC");
-    const QString a = mk("F6AAA", "NM001", "01/01/08", "10:00"), x4 = mk("4X4AB", "NM002", "01/01/08", "11:00");
-    QVERIFY(bool(s.enregistreQso(x4)));
-    QVERIFY(bool(s.enregistreQso(a)));
-    QCOMPARE(dirs.readLines("Q1ABC_DNJ.log"), QStringList({a, x4}));
-    const QString b = mk("F6BBB", "NM003", "01/01/08", "10:30");
-    QVERIFY(bool(s.modifieQso(b, a)));
-    QCOMPARE(dirs.readLines("Q1ABC_DNJ.log"), QStringList({b, x4}));
-    QVERIFY(bool(s.supprimeQso(x4)));
-    QCOMPARE(dirs.readLines("Q1ABC_DNJ.log"), QStringList({b}));
-    QVERIFY(!dirs.exists("Temporaire.txt"));
-}
-
-void TestLogStore::insertionUsesItsOwnTemporaryFile() {
-    test::TestDirs dirs;
-    const QString later = mk("F6AAA", "NM001", "01/01/00", "00:00");
-    dirs.writeLines("Q1ABC_DNJ.log", {later});
-    dirs.writeFile("Temporaire.txt", "unrelated");  // the other work file is left alone
-    const QString earlier = mk("F6BBB", "NM002", "31/12/99", "12:00");
-    QVERIFY(bool(LogStore(dirs.dataDir(), "Q1ABC").insereQso(earlier)));
-    QCOMPARE(dirs.readLines("Q1ABC_DNJ.log"), QStringList({earlier, later}));
-    QCOMPARE(dirs.readFile("Temporaire.txt"), QByteArray("unrelated"));
-    QVERIFY(!dirs.exists("Temporaire6.txt"));
-}
-
-void TestLogStore::rewriteOfMissingLogFailsAndCreatesNothing() {
-    test::TestDirs dirs;
-    const WriteResult w = LogStore(dirs.dataDir(), "Q1ABC").enregistreQso(mk("F6A", "NM001", "01/01/08", "10:00"));
-    QVERIFY(!w.ok);
-    QVERIFY(w.fileName.endsWith("Q1ABC_DNJ.log"));
-    QVERIFY(!dirs.exists("Q1ABC_DNJ.log"));
-}
-
-void TestLogStore::failedRewriteKeepsLogByteForByte() {
-    test::TestDirs dirs;
-    const QByteArray before = (mk("F6AAA", "NM001", "01/01/08", "10:00") + "\r\n").toLatin1();
-    dirs.writeFile("Q1ABC_DNJ.log", before);
-    for (WriteStep step : {WriteStep::OpenTemp, WriteStep::Write, WriteStep::Sync, WriteStep::Close, WriteStep::Rename, WriteStep::SyncDir}) {
-        const FailAt f(step);
-        const LogStore s(dirs.dataDir(), "Q1ABC", &f);
-        QVERIFY(!s.enregistreQso(mk("F6BBB", "NM002", "01/01/08", "11:00")).ok);
-        QVERIFY(!s.supprimeQso(mk("F6AAA", "NM001", "01/01/08", "10:00")).ok);
-        QCOMPARE(dirs.readFile("Q1ABC_DNJ.log"), before);
-        QVERIFY(!dirs.exists("Temporaire.txt"));
-    }
-}
-
-void TestLogStore::unencodableRecordWritesNothing() {
-    test::TestDirs dirs;
-    dirs.writeFile("Q1ABC_DNJ.log", "x\r\n");
-    const WriteResult w = LogStore(dirs.dataDir(), "Q1ABC").enregistreQso(QString::fromUtf8("F6Ł"));
-    QVERIFY(!w.ok);
-    QVERIFY(!w.reason.isEmpty());
-    QCOMPARE(dirs.readFile("Q1ABC_DNJ.log"), QByteArray("x\r\n"));
-}
-
-void TestLogStore::lastLineWithoutLineEndGetsOne() {
-    test::TestDirs dirs;
-    dirs.writeFile("Q1ABC_DNJ.log", "ZZ1\r\nZZ2\rX\xe9");
-    QVERIFY(bool(LogStore(dirs.dataDir(), "Q1ABC").supprimeQso("absent")));
-    QCOMPARE(dirs.readFile("Q1ABC_DNJ.log"), QByteArray("ZZ1\r\nZZ2\rX\xe9\r\n"));
-}
-
-void TestLogStore::templateCopy() {
-    test::TestDirs dirs;
-    QVERIFY(!creationFichierLog(dirs.dataDir(), "Q1ABC"));
-    QVERIFY(!dirs.exists("Q1ABC_DNJ.log"));
-    dirs.writeFile("FXXXX.txt", "tpl\r\n\x80");
-    QVERIFY(creationFichierLog(dirs.dataDir(), "Q1ABC_P"));
-    QCOMPARE(dirs.readFile("Q1ABC_P_DNJ.log"), QByteArray("tpl\r\n\x80"));
-}
-
-void TestLogStore::prenomsMemory() {
-    test::TestDirs dirs;
-    QVERIFY(!lecturePrenom(dirs.dataDir(), "F6ABC").has_value());  // no file yet
-    QVERIFY(bool(enregistrePrenom(dirs.dataDir(), "F6ABC        NM JEAN")));
-    QCOMPARE(dirs.readLines("Liste_Prenom.txt"), QStringList{"F6ABC           JEAN"});
-    QVERIFY(bool(enregistrePrenom(dirs.dataDir(), "F6ABC        NM PAUL")));
-    QCOMPARE(dirs.readLines("Liste_Prenom.txt"), QStringList{"F6ABC           PAUL"});
-    QVERIFY(bool(enregistrePrenom(dirs.dataDir(), "F5XYZ        LG ")));
-    QCOMPARE(dirs.readLines("Liste_Prenom.txt").last(), QString("F5XYZ           "));
-    QCOMPARE(lecturePrenom(dirs.dataDir(), "F5XYZ"), std::optional<QString>(QString()));
-    QCOMPARE(lecturePrenom(dirs.dataDir(), "F6ABC"), std::optional<QString>("PAUL"));
-    QVERIFY(!dirs.exists("Temporaire.txt"));
-}
-
-void TestLogStore::prenomsFileLogic() {
-    // Twelve characters fill the call column; a hand-edited second line wins the lookup and
-    // both are replaced by the next save; small letters in the file do not match.
-    QStringList lines{"ABCDEFGHIJKL    ANNE", "F6ABC           JEAN", "F6ABC           luc", "f6xyz           ZOE"};
-    QCOMPARE(prenoms::find(lines, "ABCDEFGHIJKL"), std::optional<QString>("ANNE"));
-    QCOMPARE(prenoms::find(lines, "F6ABC"), std::optional<QString>("LUC"));
-    QVERIFY(!prenoms::find(lines, "F6XYZ").has_value());
-    const QStringList stored = prenoms::store(lines, "F6ABC        NM MARC");
-    QCOMPARE(stored, QStringList({"ABCDEFGHIJKL    ANNE", "F6ABC           MARC", "F6ABC           MARC", "f6xyz           ZOE"}));
-}
-
-QTEST_APPLESS_MAIN(TestLogStore)
+QTEST_GUILESS_MAIN(TestLogStore)
 #include "tst_logstore.moc"
