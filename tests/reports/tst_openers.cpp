@@ -58,6 +58,7 @@ private slots:
         QVERIFY(m_o.scores);
         QVERIFY(m_o.contacte);
         QVERIFY(m_o.recherche);
+        QVERIFY(m_o.carte);
     }
 
     void adifExportsAndTells() {
@@ -73,12 +74,14 @@ private slots:
         QTest::newRow("scores") << "scores" << "Score_Chateaux";
         QTest::newRow("castle list") << "contacte" << "Aff_Contacte";
         QTest::newRow("search") << "recherche" << "Recherche_Indicatif";
+        QTest::newRow("province map") << "carte" << "Carte_Acti_DNJ";
     }
     void oneWindowEach() {
         QFETCH(QString, which);
         QFETCH(QString, name);
         const std::function<void()> &open = which == QLatin1String("scores")     ? m_o.scores
                                             : which == QLatin1String("contacte") ? m_o.contacte
+                                            : which == QLatin1String("carte")    ? m_o.carte
                                                                                  : m_o.recherche;
         open();
         QCOMPARE(windowsNamed(name).size(), 1);
