@@ -84,6 +84,7 @@ private slots:
     void closingByTheFrameSavesNothing();
     void modalRunEndsOnValidation();
     void reloadMayEndTheProgram();
+    void modelessDialogIsUnloaded();
 
 private:
     StationDialog *open();
@@ -336,6 +337,16 @@ void TestStationDialog::reloadMayEndTheProgram() {
     QTest::mouseClick(d->Validation, Qt::LeftButton);
     QVERIFY(m_dialog.isNull());
     QCOMPARE(m_settings->indicatifStation(), QStringLiteral("ON4ABC"));
+}
+
+// Opened from the menu: modeless, unloaded once the call sign is accepted.
+void TestStationDialog::modelessDialogIsUnloaded() {
+    StationDialog *d = open();
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    QTest::keyClicks(d->New_Indicatif, QStringLiteral("on4abc"));
+    QTest::mouseClick(d->Validation, Qt::LeftButton);
+    QTRY_VERIFY(m_dialog.isNull());
+    QCOMPARE(m_host.calls.last(), QStringLiteral("reload ON4ABC"));
 }
 
 QTEST_MAIN(TestStationDialog)
