@@ -77,8 +77,7 @@ void Cluster::Affiche_Cluster() {
     // A typed text that is no entry counts as no selection, whatever entry was chosen before.
     const int position = cluster::positionOfText(Bande_CL->currentText());
     m_services.settings->setBandeCluster(m_station.stationCall(), position);
-    m_url = cluster::pageUrl(m_services.settings->serveurCluster(), position);
-    m_browser->navigate(m_url);
+    m_browser->navigate(cluster::pageUrl(m_services.settings->serveurCluster(), position));
 }
 
 }  // namespace kastlog

@@ -24,7 +24,6 @@ public:
 
     // Stores the current choice at once, then asks for its page.
     void Affiche_Cluster();
-    QString url() const { return m_url; }  // the page last asked for
 
 private:
     void Form_Load();
@@ -38,7 +37,6 @@ private:
     QPushButton *Afficher;
     std::unique_ptr<ui::BrowserView> m_browser;
     QLabel *Label1;
-    QString m_url;
 };
 
 }  // namespace kastlog
