@@ -2,14 +2,18 @@
 #include "logstore/clock.h"
 #include "mainwindow/instance.h"
 #include "mainwindow/mainwindow.h"
+#include "reports/reportwindows.h"
 #include "settings/settings.h"
 #include "ui/messagebox.h"
 #include "ui/qtprinter.h"
 #include "ui/services.h"
+#include "webviews/browser/webengine.h"
+#include "webviews/webwindows.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
+    kastlog::prepareWebEngineBeforeApplication();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("DNJ"));
     QApplication::setApplicationName(QStringLiteral("KASTLOG"));
@@ -33,10 +37,11 @@ int main(int argc, char **argv) {
     services.clock = &clock;
     services.messages = &messages;
     services.printer = &printer;
+    services.browser = kastlog::lazyWebEngineFactory();
 
     kastlog::MainWindow window(services);
-    kastlog::Openers &openers = window.openers();
-    (void)openers;  // the report and web windows are added here
+    kastlog::addReportOpeners(window.openers(), services, window, window, &window);
+    kastlog::addWebOpeners(window.openers(), services, window, &window);
     if (!window.start()) return 0;
     return app.exec();
 }
