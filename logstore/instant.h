@@ -1,6 +1,8 @@
 #pragma once
 // The instant of a record: date (columns 41-48, "JJ/MM/AA") and time (50-54, "HH:MM").
+#include <QLatin1String>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace kastlog {
@@ -19,5 +21,8 @@ int widenYear(int twoDigitYear);
 
 // Instant of a record, or none when its date or time cannot be read.
 std::optional<Instant> recordInstant(const QString &record);
+// Same, over a view of a record, or of its bytes (one byte per character).
+std::optional<Instant> instantOf(QStringView record);
+std::optional<Instant> instantOf(QLatin1String record);
 
 }  // namespace kastlog

@@ -2,12 +2,13 @@
 
 #include "logstore/cp1252.h"
 #include "logstore/record.h"
-#include "logstore/rewriterules.h"
+#include "logstore/rulecore.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <functional>
+#include <vector>
 
 namespace kastlog {
 
@@ -38,49 +39,82 @@ WriteResult failed(const QString &file, const QString &reason) {
 }
 
 // Names the character Windows-1252 cannot hold, for the message of a refused write.
-QString unencodableReason(const QStringList &lines) {
-    for (const QString &l : lines) {
-        const QChar c = cp1252::firstUnencodable(l);
-        if (!c.isNull())
-            return QStringLiteral("le caractère « %1 » (U+%2) ne peut pas être écrit dans ce fichier")
-                .arg(c)
-                .arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    return QStringLiteral("texte impossible à écrire dans ce fichier");
+QString unencodableReason(const QString &record) {
+    const QChar c = cp1252::firstUnencodable(record);
+    return QStringLiteral("le caractère « %1 » (U+%2) ne peut pas être écrit dans ce fichier")
+        .arg(c)
+        .arg(c.unicode(), 4, 16, QLatin1Char('0'));
 }
 
-// The one rewrite: read the file (it must exist), apply the rule, encode, replace.
-WriteResult rewrite(const QString &dir, const QString &name, const QString &temp,
-                    const std::function<QStringList(const QStringList &)> &rule,
+// The lines of the file as views of its bytes (one byte per character).
+struct ByteLines {
+    std::vector<QLatin1String> views;
+    explicit ByteLines(const QByteArray &bytes) {
+        views.reserve(size_t(bytes.size() / 100 + 1));
+        forEachLine(bytes, [&](const char *b, qsizetype n) { views.emplace_back(b, n); });
+    }
+    qsizetype size() const { return qsizetype(views.size()); }
+    QLatin1String operator[](qsizetype i) const { return views[size_t(i)]; }
+};
+
+// The one rewrite: encode the records given (a character the code page cannot hold stops it
+// before anything is written), read the file (it must exist), apply the rule on the bytes,
+// then replace the file. The lines are copied as read, each followed by CR LF.
+WriteResult rewrite(const QString &dir, const QString &name, const QString &temp, const QStringList &records,
+                    const std::function<void(const ByteLines &, const QList<QLatin1String> &,
+                                             const std::function<void(QLatin1String)> &)> &rule,
                     const FaultInjector *faults) {
     const QString path = QDir(dir).filePath(name);
-    const ReadResult read = readTextFile(path);
-    if (!read.ok()) return failed(path, read.reason);
-    const QStringList lines = rule(read.lines);
+    QList<QByteArray> encoded;
+    QList<QLatin1String> views;
+    for (const QString &r : records) {
+        QByteArray b;
+        if (!cp1252::encode(r, b)) return failed(path, unencodableReason(r));
+        encoded.append(b);
+    }
+    for (const QByteArray &b : encoded) views.append(QLatin1String(b.constData(), b.size()));
+
     QByteArray bytes;
-    if (!joinLines(lines, bytes)) return failed(path, unencodableReason(lines));
-    return replaceFile(dir, name, temp, bytes, faults);
+    const ReadResult read = readFileBytes(path, bytes);
+    if (!read.ok()) return failed(path, read.reason);
+    const ByteLines lines(bytes);
+
+    QByteArray out;
+    out.reserve(bytes.size() + 2 * lines.size() + 2 * (rec::Length + 2));
+    rule(lines, views, [&](QLatin1String l) {
+        out.append(l.data(), l.size());
+        out.append("\r\n", 2);
+    });
+    return replaceFile(dir, name, temp, out, faults);
 }
 }  // namespace
 
 WriteResult LogStore::enregistreQso(const QString &record) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire,
-                   [&](const QStringList &l) { return rules::enregistre(l, record); }, m_faults);
+    return rewrite(m_dir, files::logName(m_call), files::Temporaire, {record},
+                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+                       rules::core::enregistre(l, r[0], out);
+                   }, m_faults);
 }
 
 WriteResult LogStore::insereQso(const QString &record) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire6,
-                   [&](const QStringList &l) { return rules::insere(l, record); }, m_faults);
+    return rewrite(m_dir, files::logName(m_call), files::Temporaire6, {record},
+                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+                       rules::core::insere(l, r[0], out);
+                   }, m_faults);
 }
 
 WriteResult LogStore::modifieQso(const QString &newRecord, const QString &oldRecord) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire,
-                   [&](const QStringList &l) { return rules::modifie(l, newRecord, oldRecord); }, m_faults);
+    return rewrite(m_dir, files::logName(m_call), files::Temporaire, {newRecord, oldRecord},
+                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+                       rules::core::modifie(l, r[0], r[1], out);
+                   }, m_faults);
 }
 
 WriteResult LogStore::supprimeQso(const QString &record) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire,
-                   [&](const QStringList &l) { return rules::supprime(l, record); }, m_faults);
+    return rewrite(m_dir, files::logName(m_call), files::Temporaire, {record},
+                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+                       rules::core::supprime(l, r[0], out);
+                   }, m_faults);
 }
 
 bool creationFichierLog(const QString &dir, const QString &call) {

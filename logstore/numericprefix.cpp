@@ -7,16 +7,18 @@ namespace kastlog {
 namespace {
 bool ignored(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n'); }
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-}  // namespace
 
-double numericPrefixOf(QStringView text) {
+template <class View>
+double prefixValue(View text) {
     // Gather the characters that count, skipping blanks, tabs and line feeds.
     char buf[64];
     int n = 0;
     QByteArray big;  // only for texts longer than the buffer
     auto chars = [&](auto &&visit) {
-        for (QChar c : text)
+        for (qsizetype i = 0, len = text.size(); i < len; ++i) {
+            const QChar c(text.at(i));
             if (!ignored(c) && !visit(c)) return;
+        }
     };
 
     // Longest run of: sign, digits, one decimal point, then an exponent E or D with an
@@ -91,6 +93,10 @@ double numericPrefixOf(QStringView text) {
     return number.startsWith('-') ? -qInf() : qInf();
 }
 
-double numericPrefix(const QString &text) { return numericPrefixOf(QStringView(text)); }
+}  // namespace
+
+double numericPrefixOf(QStringView text) { return prefixValue(text); }
+double numericPrefixOf(QLatin1String text) { return prefixValue(text); }
+double numericPrefix(const QString &text) { return prefixValue(QStringView(text)); }
 
 }  // namespace kastlog

@@ -1,5 +1,7 @@
 #pragma once
+#include <QLatin1String>
 #include <QString>
+#include <QStringView>
 
 namespace kastlog {
 // Value of the number a text begins with. Blanks, tabs and line feeds are ignored anywhere;
@@ -9,4 +11,6 @@ namespace kastlog {
 double numericPrefix(const QString &text);
 // Same, over a part of a text (for loops over many lines).
 double numericPrefixOf(QStringView text);
+// Same, over text held one byte per character (only ASCII characters count).
+double numericPrefixOf(QLatin1String text);
 }  // namespace kastlog

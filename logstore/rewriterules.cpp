@@ -1,70 +1,40 @@
 #include "logstore/rewriterules.h"
 
-#include "logstore/instant.h"
-#include "logstore/numericprefix.h"
+#include "logstore/rulecore.h"
 
 namespace kastlog::rules {
 
 namespace {
-double prefixOfFirstFive(const QString &line) { return numericPrefixOf(QStringView(line).left(5)); }
+// The lines of a list as views, for the rules.
+struct Views {
+    const QStringList &list;
+    qsizetype size() const { return list.size(); }
+    QStringView operator[](qsizetype i) const { return list.at(i); }
+};
 
-QStringList withAt(const QStringList &lines, qsizetype at, const QString &r) {
+template <class Rule>
+QStringList apply(const QStringList &lines, Rule rule) {
     QStringList out;
     out.reserve(lines.size() + 1);
-    out.append(lines.mid(0, at));
-    out.append(r);
-    out.append(lines.mid(at));
+    rule(Views{lines}, [&](QStringView v) { out.append(v.toString()); });
     return out;
 }
 }  // namespace
 
 QStringList enregistre(const QStringList &lines, const QString &r) {
-    const double v = prefixOfFirstFive(r);
-    qsizetype at = lines.size();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (v < prefixOfFirstFive(lines.at(i))) {
-            at = i;
-            break;
-        }
-    }
-    return withAt(lines, at, r);
+    return apply(lines, [&](const Views &v, auto &&out) { core::enregistre(v, QStringView(r), out); });
 }
 
 QStringList insere(const QStringList &lines, const QString &r) {
-    const std::optional<Instant> ir = recordInstant(r);
-    qsizetype at = lines.size();
-    // A record without a readable instant has no place by date: it goes at the end.
-    if (ir) {
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const std::optional<Instant> il = recordInstant(lines.at(i));
-            if (il && *ir <= *il) {
-                at = i;
-                break;
-            }
-        }
-    }
-    return withAt(lines, at, r);
+    return apply(lines, [&](const Views &v, auto &&out) { core::insere(v, QStringView(r), out); });
 }
 
 QStringList modifie(const QStringList &lines, const QString &n, const QString &o) {
-    QStringList out = lines;
-    bool matched = false;
-    for (QString &l : out) {
-        if (l == o) {
-            l = n;
-            matched = true;
-        }
-    }
-    if (!matched) out.append(n);
-    return out;
+    return apply(lines, [&](const Views &v, auto &&out) { core::modifie(v, QStringView(n), QStringView(o), out); });
 }
 
 QStringList supprime(const QStringList &lines, const QString &d) {
-    QStringList out;
-    out.reserve(lines.size());
-    for (const QString &l : lines)
-        if (l != d) out.append(l);
-    return out;
+    return apply(lines, [&](const Views &v, auto &&out) { core::supprime(v, QStringView(d), out); });
 }
 
 }  // namespace kastlog::rules

@@ -53,19 +53,8 @@ QString decodeLine(const char *b, const char *e) {
 
 QStringList splitLines(const QByteArray &bytes) {
     QStringList lines;
-    const char *p = bytes.constData();
-    const char *end = p + bytes.size();
     lines.reserve(bytes.size() / 100 + 1);
-    while (p < end) {
-        const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
-        if (!nl) {  // a last line without line end is a line
-            lines.append(decodeLine(p, end));
-            break;
-        }
-        const char *e = (nl > p && nl[-1] == '\r') ? nl - 1 : nl;
-        lines.append(decodeLine(p, e));
-        p = nl + 1;
-    }
+    forEachLine(bytes, [&](const char *b, qsizetype n) { lines.append(decodeLine(b, b + n)); });
     return lines;
 }
 
@@ -95,6 +84,13 @@ bool joinLines(const QStringList &lines, QByteArray &out) {
 }
 
 ReadResult readTextFile(const QString &path) {
+    QByteArray bytes;
+    ReadResult r = readFileBytes(path, bytes);
+    if (r.ok()) r.lines = splitLines(bytes);
+    return r;
+}
+
+ReadResult readFileBytes(const QString &path, QByteArray &bytes) {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -112,7 +108,6 @@ ReadResult readTextFile(const QString &path) {
         return failure(ReadResult::Failed, 75, EISDIR);
     }
     // Read the whole file at once; keep reading should it have grown since fstat.
-    QByteArray bytes;
     bytes.resize(qsizetype(st.st_size) + 1);
     qsizetype got = 0;
     for (;;) {
@@ -129,9 +124,7 @@ ReadResult readTextFile(const QString &path) {
     }
     ::close(fd);
     bytes.truncate(got);
-    ReadResult r;
-    r.lines = splitLines(bytes);
-    return r;
+    return {};
 }
 
 namespace {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstring>
+
 namespace kastlog {
 
 // Outcome of reading a file.
@@ -20,11 +22,31 @@ struct ReadResult {
 
 // Splits file content into lines by the rule above (decoding Windows-1252).
 QStringList splitLines(const QByteArray &bytes);
+
+// Calls fn(const char *begin, qsizetype size) for every line of `bytes` by the rule above,
+// without decoding.
+template <class Fn>
+void forEachLine(const QByteArray &bytes, Fn &&fn) {
+    const char *p = bytes.constData();
+    const char *const end = p + bytes.size();
+    while (p < end) {
+        const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        if (!nl) {  // a last line without line end is a line
+            fn(p, qsizetype(end - p));
+            return;
+        }
+        const char *e = (nl > p && nl[-1] == '\r') ? nl - 1 : nl;  // only the CR of CR LF goes
+        fn(p, qsizetype(e - p));
+        p = nl + 1;
+    }
+}
 // Joins lines, each followed by CR LF, encoded in Windows-1252. Returns false when a
 // character cannot be encoded.
 bool joinLines(const QStringList &lines, QByteArray &out);
 
 ReadResult readTextFile(const QString &path);
+// Reads the whole file into `bytes`; the result tells the kind of failure (its lines stay empty).
+ReadResult readFileBytes(const QString &path, QByteArray &bytes);
 
 // Outcome of writing a file.
 struct WriteResult {
