@@ -3,6 +3,7 @@
 #include "faultsteps.h"
 #include "logstore/logstore.h"
 #include "logstore/record.h"
+#include "logstore/rewriterules.h"
 #include "tests/common/testdirs.h"
 
 #include <QDir>
@@ -178,6 +179,53 @@ private slots:
         QCOMPARE(QDir(dirs.dataDir()).entryList(QDir::Files), QStringList{LogName});
         const LoadedLog log = store.load();
         QCOMPARE(log.displayLines.size(), after.size());
+    }
+
+    // The rewrites on disk give exactly the lines of the rules, on generated logs with odd
+    // lines mixed in (lone LF, CR inside, accents, short and empty lines, no last line end).
+    void rewritesAgreeWithTheRules_data() {
+        QTest::addColumn<Op>("op");
+        QTest::addColumn<unsigned>("seed");
+        for (unsigned seed : {1u, 2u, 3u}) {
+            QTest::addRow("enregistre %u", seed) << Op::Enregistre << seed;
+            QTest::addRow("insere %u", seed) << Op::Insere << seed;
+            QTest::addRow("modifie %u", seed) << Op::Modifie << seed;
+            QTest::addRow("supprime %u", seed) << Op::Supprime << seed;
+        }
+    }
+    void rewritesAgreeWithTheRules() {
+        QFETCH(Op, op);
+        QFETCH(unsigned, seed);
+        QStringList records = bench::realisticRecords(400, seed);
+        records[7] = records[3];                                   // a line twice
+        records[50] = QString();                                   // an empty line
+        records[51] = records[51].left(45);                        // cut before the date
+        records[52] = records[52].left(20) + QChar(0x20AC) + records[52].mid(21);  // euro sign
+        records[53] = records[53].left(60) + QLatin1Char('\r') + records[53].mid(61);  // CR inside
+        QByteArray bytes;
+        QVERIFY(joinLines(records, bytes));
+        bytes.replace(QByteArray(records[100].toLatin1() + "\r\n"), records[100].toLatin1() + "\n");  // lone LF
+        bytes.chop(2);                                             // no line end at the end
+        TestDirs dirs;
+        dirs.writeFile(LogName, bytes);
+        const QStringList lines = splitLines(bytes);
+        QCOMPARE(lines.size(), records.size());
+
+        const QString fresh = bench::realisticRecords(1, seed + 100).first();
+        const QString target = records.at(3);
+        QStringList expected;
+        switch (op) {
+        case Op::Enregistre: expected = rules::enregistre(lines, fresh); break;
+        case Op::Insere: expected = rules::insere(lines, fresh); break;
+        case Op::Modifie: expected = rules::modifie(lines, fresh, target); break;
+        case Op::Supprime: expected = rules::supprime(lines, target); break;
+        }
+        const WriteResult w = run(LogStore(dirs.dataDir(), Call), op, op == Op::Supprime ? target : fresh, target);
+        QVERIFY2(w.ok, qPrintable(w.reason));
+        QByteArray want;
+        QVERIFY(joinLines(expected, want));
+        QCOMPARE(dirs.readFile(LogName), want);
+        QCOMPARE(expected.size() - lines.size(), op == Op::Supprime ? -2 : (op == Op::Modifie ? 0 : 1));
     }
 
     void lastLineGainsItsLineEnd() {
