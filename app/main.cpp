@@ -11,12 +11,18 @@
 #include "webviews/webwindows.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char **argv) {
     kastlog::prepareWebEngineBeforeApplication();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("DNJ"));
     QApplication::setApplicationName(QStringLiteral("KASTLOG"));
+    // The toolkit's own words ("Oui", "Non", "Annuler") in French, as the rest of the program.
+    QTranslator toolkit;
+    if (toolkit.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkit);
 
     kastlog::ui::QtMessageBox messages;
     const QString dir = kastlog::programDirectory();

@@ -36,6 +36,9 @@ void MainWindow::passTo(QWidget *done, QWidget *next) {
     next->setEnabled(true);
     ui::setBackground(next, ui::Vert);
     next->setFocus();
+    // A default value ("SSB", "59") is replaced by what is typed, or kept by Enter.
+    if (auto *combo = qobject_cast<QComboBox *>(next)) combo->lineEdit()->selectAll();
+    if (next == RST_A || next == RSTE_A) static_cast<QLineEdit *>(next)->selectAll();
 }
 
 // Writes the entry the list shows to the station's settings, unless a QSO is being edited.

@@ -38,7 +38,7 @@ const QStringList Bands = {
     QStringLiteral("14 Mhz"),  QStringLiteral("18 Mhz"),  QStringLiteral("21 Mhz"),  QStringLiteral("24 Mhz"),
     QStringLiteral("28 Mhz"),  QStringLiteral("50 Mhz"),  QStringLiteral("144 Mhz"), QStringLiteral("432 Mhz")};
 const QStringList Modes = {QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM")};
-const QString Notice = QStringLiteral("KASTLOG - carnet de trafic du diplome des chateaux DNJ");
+const QString Notice = QStringLiteral("KASTLOG - carnet de trafic DNJ");
 const QString ListTip =
     QStringLiteral("Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer");
 
@@ -207,6 +207,7 @@ void MainWindow::buildControls() {
     auto button = [&](const QString &name, const QString &text, int t, bool enabled) {
         auto *b = new WrapButton(text, c);
         b->setObjectName(name);
+        b->setFont(sansFont(7.5, false));  // two lines in the design's narrow buttons
         b->setEnabled(enabled);
         place(b, 10320, t, 1095, 495);
         return b;
@@ -257,7 +258,7 @@ void MainWindow::buildControls() {
     // asks for a line to be clicked).
     Liste_DNJ->viewport()->installEventFilter(new DoubleClickFilter([this] { Liste_DNJ_DblClick(); }, this));
 
-    auto *notice = label(QStringLiteral("Label_Notice"), Notice, sansFont(6.5, false), {}, 10320, 7320, 1095, 375);
+    auto *notice = label(QStringLiteral("Label_Notice"), Notice, sansFont(6, false), {}, 10320, 7320, 1095, 375);
     notice->setWordWrap(true);
 
     Timer1 = new QTimer(this);

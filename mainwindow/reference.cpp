@@ -48,6 +48,7 @@ void MainWindow::Ref_A_KeyPress(int &code) {
             Heure_A->setText(Label37->text().left(5));
             Rem_A->setText(QStringLiteral("C. "));
             Mode_A->setFocus();
+            Mode_A->lineEdit()->selectAll();  // typed text replaces the remembered mode
         } else {
             passTo(Ref_A, Date_A);
         }

@@ -218,6 +218,35 @@ private slots:
         QCOMPARE(h.text(field), shown);
     }
 
+    void defaultsAreReplacedByWhatIsTyped_data() {
+        QTest::addColumn<QString>("dateAuto");
+        QTest::newRow("automatic date") << "Oui";
+        QTest::newRow("manual date") << "Non";
+    }
+
+    void defaultsAreReplacedByWhatIsTyped() {
+        QFETCH(QString, dateAuto);
+        Harness h;
+        h.station(QStringLiteral("Q1ABC"));
+        h.settings.setDateAuto(QStringLiteral("Q1ABC"), dateAuto);
+        QVERIFY(h.start());
+        h.typeEnter(QStringLiteral("Ind_A"), QStringLiteral("F6ABC"));
+        h.typeEnter(QStringLiteral("Prenom_A"), QString());
+        h.typeEnter(QStringLiteral("Ref_A"), QStringLiteral("NM047"));
+        if (dateAuto == QLatin1String("Non")) {
+            h.typeEnter(QStringLiteral("Date_A"), QStringLiteral("19/07/08"));
+            h.typeEnter(QStringLiteral("Heure_A"), QStringLiteral("14:05"));
+        }
+        h.typeEnter(QStringLiteral("Mode_A"), QStringLiteral("cw"));
+        h.typeEnter(QStringLiteral("RST_A"), QStringLiteral("57"));
+        h.typeEnter(QStringLiteral("RSTE_A"), QStringLiteral("4"));
+        QCOMPARE(h.messages.shown, QStringList());
+        QCOMPARE(h.text(QStringLiteral("Mode_A")), QStringLiteral("CW"));
+        QCOMPARE(h.text(QStringLiteral("RST_A")), QStringLiteral("57"));
+        QCOMPARE(h.text(QStringLiteral("RSTE_A")), QStringLiteral("4"));
+        QVERIFY(h.hasFocus(QStringLiteral("Rem_A")));
+    }
+
     void rememberedFirstNameIsFilledIn() {
         Harness h;
         h.station(QStringLiteral("Q1ABC"));
