@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMetaType>
+#include <QTest>
 #include <optional>
 #include <functional>
 
@@ -25,3 +26,16 @@ public:
 }  // namespace kastlog::test
 
 Q_DECLARE_METATYPE(kastlog::WriteStep)
+
+namespace kastlog::test {
+// One data row per step of a file replacement, in a column "step".
+inline void addFaultStepRows() {
+    QTest::addColumn<WriteStep>("step");
+    QTest::newRow("open") << WriteStep::OpenTemp;
+    QTest::newRow("write") << WriteStep::Write;
+    QTest::newRow("sync") << WriteStep::Sync;
+    QTest::newRow("close") << WriteStep::Close;
+    QTest::newRow("rename") << WriteStep::Rename;
+    QTest::newRow("sync directory") << WriteStep::SyncDir;
+}
+}  // namespace kastlog::test

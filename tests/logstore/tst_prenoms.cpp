@@ -132,13 +132,7 @@ private slots:
     }
 
     void failingSaveKeepsTheMemory_data() {
-        QTest::addColumn<WriteStep>("step");
-        QTest::newRow("open") << WriteStep::OpenTemp;
-        QTest::newRow("write") << WriteStep::Write;
-        QTest::newRow("sync") << WriteStep::Sync;
-        QTest::newRow("close") << WriteStep::Close;
-        QTest::newRow("rename") << WriteStep::Rename;
-        QTest::newRow("sync directory") << WriteStep::SyncDir;
+        test::addFaultStepRows();
     }
     void failingSaveKeepsTheMemory() {
         QFETCH(WriteStep, step);

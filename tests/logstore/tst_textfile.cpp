@@ -213,13 +213,7 @@ private slots:
     }
 
     void createFailingStepLeavesNothing_data() {
-        QTest::addColumn<WriteStep>("step");
-        QTest::newRow("open") << WriteStep::OpenTemp;
-        QTest::newRow("write") << WriteStep::Write;
-        QTest::newRow("sync") << WriteStep::Sync;
-        QTest::newRow("close") << WriteStep::Close;
-        QTest::newRow("rename") << WriteStep::Rename;
-        QTest::newRow("sync directory") << WriteStep::SyncDir;
+        test::addFaultStepRows();
     }
     void createFailingStepLeavesNothing() {
         QFETCH(WriteStep, step);
