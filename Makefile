@@ -6,8 +6,10 @@ JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 RUN_PKGS   := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev libgl-dev fonts-dejavu-core fonts-liberation
 TEST_PKGS  := $(RUN_PKGS) poppler-utils
+FUZZ_PKGS  := $(RUN_PKGS) clang-14 libclang-rt-14-dev
+FUZZ_SECONDS ?= 60
 
-.PHONY: run test build deps-run deps-test configure clean install
+.PHONY: run test check-sanitize build deps-run deps-test deps-fuzz configure clean install fuzz
 
 # The ADIF check reads the export back with a Node.js ADIF reader; Node may come from
 # elsewhere than Debian's packages, so it is looked for by command.
@@ -30,6 +32,9 @@ deps-test:
 	$(call install_missing,$(TEST_PKGS))
 	@command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || $(call install_missing_now,nodejs npm)
 
+deps-fuzz:
+	$(call install_missing,$(FUZZ_PKGS))
+
 configure:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
@@ -40,13 +45,28 @@ run: deps-run
 	@$(MAKE) --no-print-directory build
 	$(BUILD)/app/kastlog
 
+# The suites, then the same suites built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps-test
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory check-sanitize
+
+SANITIZE_BUILD ?= build-asan
+check-sanitize: deps-test
+	@test -f $(SANITIZE_BUILD)/CMakeCache.txt || cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKASTLOG_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 install: deps-run
 	@$(MAKE) --no-print-directory build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# Runs each libFuzzer target FUZZ_SECONDS seconds from its corpus in fuzz/corpus/, merges
+# what it finds there; an input that breaks a target is kept there as a regression test.
+fuzz: deps-fuzz
+	@test -f build-fuzz/CMakeCache.txt || CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKASTLOG_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	fuzz/run-all build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz

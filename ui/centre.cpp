@@ -30,9 +30,15 @@ void place(QWidget *w) {
 
 // The window frame is only known once the window is on the screen: a window centred before
 // it is shown is centred again, frame included, when it first appears.
+// It has no meta-object of its own, so it is found again by its name, never by its type.
+const char *const CentreOnShowName = "kastlog-centre-on-show";
+
 class CentreOnShow : public QObject {
 public:
-    explicit CentreOnShow(QWidget *w) : QObject(w) { w->installEventFilter(this); }
+    explicit CentreOnShow(QWidget *w) : QObject(w) {
+        setObjectName(QLatin1String(CentreOnShowName));
+        w->installEventFilter(this);
+    }
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Show && watched == parent()) {
             place(static_cast<QWidget *>(watched));
@@ -53,7 +59,7 @@ void centreOnScreen(QWidget *w) {
     if (w->layout()) w->layout()->activate();
     if (!w->testAttribute(Qt::WA_Resized)) w->adjustSize();
     place(w);
-    if (!w->isVisible() && w->isWindow() && !w->findChild<CentreOnShow *>(QString(), Qt::FindDirectChildrenOnly))
+    if (!w->isVisible() && w->isWindow() && !w->findChild<QObject *>(QLatin1String(CentreOnShowName), Qt::FindDirectChildrenOnly))
         new CentreOnShow(w);
 }
 
