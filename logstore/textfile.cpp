@@ -23,9 +23,26 @@
 
 namespace kastlog {
 
-namespace {
-QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+QString systemReason(int err) {
+    switch (err) {
+    case ENOSPC: return QStringLiteral("le disque est plein");
+    case EDQUOT: return QStringLiteral("le quota de disque est dépassé");
+    case EFBIG: return QStringLiteral("le fichier dépasse la taille permise");
+    case EACCES: case EPERM: return QStringLiteral("accès refusé");
+    case EROFS: return QStringLiteral("le disque est en lecture seule");
+    case ENOENT: return QStringLiteral("fichier ou dossier introuvable");
+    case ENOTDIR: return QStringLiteral("une partie du chemin n'est pas un dossier");
+    case EISDIR: return QStringLiteral("un dossier porte ce nom");
+    case EEXIST: return QStringLiteral("le fichier existe déjà");
+    case EIO: return QStringLiteral("erreur de lecture ou d'écriture du disque");
+    case EMFILE: case ENFILE: return QStringLiteral("trop de fichiers ouverts");
+    case ENAMETOOLONG: return QStringLiteral("nom de fichier trop long");
+    default:
+        return QString::fromLocal8Bit(std::strerror(err)) + QStringLiteral(" (erreur système %1)").arg(err);
+    }
+}
 
+namespace {
 int openErrorNumber(int err) {
     switch (err) {
     case ENOENT: return 53;

@@ -56,6 +56,9 @@ struct WriteResult {
     explicit operator bool() const { return ok; }
 };
 
+// The reason of a failure of the system, in the operator's words (French), for messages.
+QString systemReason(int err);
+
 // Steps of the replacement, for fault injection in tests.
 enum class WriteStep { OpenTemp, Write, Sync, Close, Rename, SyncDir };
 class FaultInjector {

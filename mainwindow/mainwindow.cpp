@@ -3,6 +3,7 @@
 
 #include "logstore/clock.h"
 #include "logstore/logstore.h"
+#include "logstore/record.h"
 #include "mainwindow/columnheader.h"
 #include "mainwindow/wrapbutton.h"
 #include "settings/gestionerreurdialog.h"
@@ -414,6 +415,14 @@ MainWindow::Load MainWindow::lectureLog() {
     case ReadResult::Ok:
         m_lines->setStringList(log.displayLines);
         Ind_A->setEnabled(true);
+        if (log.truncated && !m_toldListIsCut) {
+            // Said once: the QSOs past the list's end are in the file, only not shown.
+            m_toldListIsCut = true;
+            m_s.messages->info(QStringLiteral("Le log contient %1 lignes : la liste ne montre que les %2 premières. "
+                                              "Le fichier les garde toutes.")
+                                   .arg(log.read.lines.size())
+                                   .arg(MaxDisplayLines));
+        }
         return Load::Done;
     case ReadResult::Missing: {
         GestionErreurDialog dialog(m_s, this);

@@ -131,6 +131,7 @@ private:
     std::function<void()> m_endProgram;
     bool m_ended = false;
     bool m_loadAbandoned = false;  // the recovery dialog was closed by its frame
+    bool m_toldListIsCut = false;  // the operator knows the list stops before the file's end
     bool m_ticked = false;          // the clock labels have been set once
 
     // Module-level state shared by the procedures of the window.

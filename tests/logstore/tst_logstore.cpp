@@ -315,7 +315,7 @@ private slots:
         const WriteResult w = run(LogStore(dirs.dataDir(), Call), op, qso("G4D"), qso("F5A"));
         QVERIFY(!w.ok);
         QCOMPARE(w.fileName, dirs.path(LogName));
-        QCOMPARE(w.reason, QString::fromLocal8Bit(strerror(ENOENT)));
+        QCOMPARE(w.reason, QStringLiteral("fichier ou dossier introuvable"));
         QVERIFY(QDir(dirs.dataDir()).entryList(QDir::Files).isEmpty());
     }
 

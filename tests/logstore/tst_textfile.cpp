@@ -171,7 +171,7 @@ private slots:
                                     QStringLiteral("Temporaire.txt"), "data\r\n");
         QVERIFY(!w.ok);
         QCOMPARE(w.fileName, dirs.path(QStringLiteral("plain/sub/Temporaire.txt")));
-        QCOMPARE(w.reason, QString::fromLocal8Bit(strerror(ENOTDIR)));
+        QCOMPARE(w.reason, QStringLiteral("une partie du chemin n'est pas un dossier"));
         QCOMPARE(dirs.readFile(QStringLiteral("plain")), QByteArray("x"));
 
         // A folder in the target's place is never swapped away.
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(dirs.readFile(QStringLiteral("a.log")), QByteArray("tpl\r\n"));
         const WriteResult w = createFile(dirs.dataDir(), QStringLiteral("a.log"), QStringLiteral("Temporaire.txt"), "other");
         QVERIFY(!w.ok);
-        QCOMPARE(w.reason, QString::fromLocal8Bit(strerror(EEXIST)));
+        QCOMPARE(w.reason, QStringLiteral("le fichier existe déjà"));
         QCOMPARE(dirs.readFile(QStringLiteral("a.log")), QByteArray("tpl\r\n"));
         QVERIFY(!dirs.exists(QStringLiteral("Temporaire.txt")));
     }
