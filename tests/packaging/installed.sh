@@ -1,0 +1,42 @@
+#!/bin/bash
+# Installs the build into a fresh prefix and starts the installed program from elsewhere:
+# every installed file is in its place, and the program keeps its data in the per-user
+# data directory, never beside itself.
+#   installed.sh BUILD_DIR
+set -eu
+build=$1
+tmp=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+prefix=$tmp/prefix
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for f in bin/kastlog lib/kastlog/libkastlog_webengine.so share/applications/kastlog.desktop \
+         share/icons/hicolor/scalable/apps/kastlog.svg share/doc/kastlog/NOTICE.md; do
+  [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+grep -qx 'Exec=kastlog' "$prefix/share/applications/kastlog.desktop"
+grep -qx 'Icon=kastlog' "$prefix/share/applications/kastlog.desktop"
+grep -q 'Natural Earth' "$prefix/share/doc/kastlog/NOTICE.md"
+# The installed program does not depend on the build tree.
+if ldd "$prefix/bin/kastlog" | grep -q "$build"; then echo "the program links the build tree"; exit 1; fi
+
+before=$(cd "$prefix" && find . | sort)
+mkdir "$tmp/elsewhere"
+cd "$tmp/elsewhere"
+XDG_DATA_HOME=$tmp/data XDG_CONFIG_HOME=$tmp/config QT_QPA_PLATFORM=offscreen "$prefix/bin/kastlog" \
+  >"$tmp/out" 2>&1 &
+pid=$!
+# At its first start the program writes the empty log template into its directory, then
+# asks for the station.
+for _ in $(seq 100); do
+  [ -f "$tmp/data/DNJ/KASTLOG/FXXXX.txt" ] && break
+  kill -0 "$pid" 2>/dev/null || { echo "the program ended:"; cat "$tmp/out"; exit 1; }
+  sleep 0.2
+done
+[ -f "$tmp/data/DNJ/KASTLOG/FXXXX.txt" ] || { echo "no template in the data directory"; cat "$tmp/out"; exit 1; }
+kill -0 "$pid" || { echo "the program did not keep running"; exit 1; }
+[ "$(cd "$prefix" && find . | sort)" = "$before" ] || { echo "the program wrote into its installed place"; exit 1; }
+[ -z "$(ls -A "$tmp/elsewhere")" ] || { echo "the program wrote into the working directory"; exit 1; }
+echo "installed and started from $prefix"
