@@ -8,6 +8,7 @@ RUN_PKGS   := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-web
 TEST_PKGS  := $(RUN_PKGS) poppler-utils
 FUZZ_PKGS  := $(RUN_PKGS) clang-14 libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 
 .PHONY: run test check-sanitize build deps-run deps-test deps-fuzz configure clean install fuzz
 
@@ -66,7 +67,7 @@ install: deps-run
 fuzz: deps-fuzz
 	@test -f build-fuzz/CMakeCache.txt || CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKASTLOG_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS)
-	fuzz/run-all build-fuzz $(FUZZ_SECONDS)
+	fuzz/run-all build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz
