@@ -8,7 +8,6 @@
 #include <QFile>
 
 #include <functional>
-#include <vector>
 
 namespace kastlog {
 
@@ -46,16 +45,7 @@ QString unencodableReason(const QString &record) {
         .arg(c.unicode(), 4, 16, QLatin1Char('0'));
 }
 
-// The lines of the file as views of its bytes (one byte per character).
-struct ByteLines {
-    std::vector<QLatin1String> views;
-    explicit ByteLines(const QByteArray &bytes) {
-        views.reserve(size_t(bytes.size() / 100 + 1));
-        forEachLine(bytes, [&](const char *b, qsizetype n) { views.emplace_back(b, n); });
-    }
-    qsizetype size() const { return qsizetype(views.size()); }
-    QLatin1String operator[](qsizetype i) const { return views[size_t(i)]; }
-};
+using rules::core::ByteLines;
 
 // The one rewrite: encode the records given (a character the code page cannot hold stops it
 // before anything is written), read the file (it must exist), apply the rule on the bytes,

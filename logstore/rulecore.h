@@ -5,11 +5,26 @@
 // per character keeps); `out` receives the lines to write, in order.
 #include "logstore/instant.h"
 #include "logstore/numericprefix.h"
+#include "logstore/textfile.h"
 
+#include <QByteArray>
 #include <QLatin1String>
 #include <QStringView>
+#include <vector>
 
 namespace kastlog::rules::core {
+
+// The lines of a file as views of its bytes (one byte per character), as the rewrites
+// give them to the rules. The bytes must outlive it.
+struct ByteLines {
+    std::vector<QLatin1String> views;
+    explicit ByteLines(const QByteArray &bytes) {
+        views.reserve(size_t(bytes.size() / 100 + 1));
+        forEachLine(bytes, [&](const char *b, qsizetype n) { views.emplace_back(b, n); });
+    }
+    qsizetype size() const { return qsizetype(views.size()); }
+    QLatin1String operator[](qsizetype i) const { return views[size_t(i)]; }
+};
 
 template <class View>
 double prefixOfFirstFive(View line) { return numericPrefixOf(line.left(5)); }

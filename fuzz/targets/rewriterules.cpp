@@ -9,23 +9,14 @@
 #include "logstore/rulecore.h"
 #include "logstore/textfile.h"
 
-#include <vector>
-
 using namespace kastlog;
 using namespace kastlog::fuzz;
 
 namespace {
-struct ByteLines {
-    std::vector<QLatin1String> views;
-    qsizetype size() const { return qsizetype(views.size()); }
-    QLatin1String operator[](qsizetype i) const { return views[size_t(i)]; }
-};
-
 // The decoded lines the byte-level rule writes.
 template <class Rule>
 QStringList onBytes(const QByteArray &file, Rule rule) {
-    ByteLines lines;
-    forEachLine(file, [&](const char *b, qsizetype n) { lines.views.emplace_back(b, n); });
+    const rules::core::ByteLines lines(file);
     QStringList out;
     rule(lines, [&](QLatin1String l) { out.append(cp1252::decode(QByteArray(l.data(), l.size()))); });
     return out;

@@ -41,6 +41,11 @@ QString record(const QString &call, const QString &ref, const QString &date, con
                const QString &band, const QString &mode = QStringLiteral("SSB"), bool qsl = false,
                const QString &firstName = QString(), const QString &name = QStringLiteral("C."));
 
+// The station most tests set up, and one QSO of its log.
+inline const QString Q1 = QStringLiteral("Q1ABC");
+inline const QString L = record(QStringLiteral("ON4AA"), QStringLiteral("LG001"), QStringLiteral("01/06/08"),
+                                QStringLiteral("10:00"), QStringLiteral("14 Mhz"));
+
 class Harness {
 public:
     Harness();

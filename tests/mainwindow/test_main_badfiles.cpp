@@ -10,7 +10,6 @@ using namespace kastlog;
 using namespace kastlog::test;
 
 namespace {
-const QString Q1 = QStringLiteral("Q1ABC");
 enum Change { Save, Insertion, Edit, Deletion };
 
 // A reference no QSO of `lines` has, so that the new QSO is never a castle worked before.

@@ -7,12 +7,6 @@
 using namespace kastlog;
 using namespace kastlog::test;
 
-namespace {
-const QString Q1 = QStringLiteral("Q1ABC");
-const QString L = record(QStringLiteral("ON4AA"), QStringLiteral("LG001"), QStringLiteral("01/06/08"), QStringLiteral("10:00"),
-                         QStringLiteral("14 Mhz"));
-}  // namespace
-
 class TestMainFailures : public QObject {
     Q_OBJECT
 

@@ -8,7 +8,6 @@ using namespace kastlog;
 using namespace kastlog::test;
 
 namespace {
-const QString Q1 = QStringLiteral("Q1ABC");
 const QString A = record(QStringLiteral("ON4AA"), QStringLiteral("LG001"), QStringLiteral("01/06/08"), QStringLiteral("10:00"),
                          QStringLiteral("14 Mhz"), QStringLiteral("CW"), true, QStringLiteral("MARC"), QStringLiteral("C. DE BOUILLON"));
 const QString B = record(QStringLiteral("F6ABC"), QStringLiteral("NM047"), QStringLiteral("12/07/08"), QStringLiteral("18:30"),

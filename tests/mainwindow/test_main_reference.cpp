@@ -10,7 +10,6 @@ using namespace kastlog;
 using namespace kastlog::test;
 
 namespace {
-const QString Q1 = QStringLiteral("Q1ABC");
 QString line(const QString &ref, const QString &date, const QString &band, const QString &call = QStringLiteral("ON4AA")) {
     return record(call, ref, date, QStringLiteral("10:00"), band);
 }

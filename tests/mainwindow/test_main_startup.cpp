@@ -16,7 +16,6 @@ using namespace kastlog;
 using namespace kastlog::test;
 
 namespace {
-const QString Q1 = QStringLiteral("Q1ABC");
 const QString FirstStart = QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n");
 
 QString revision(Harness &h, const QString &call) {
