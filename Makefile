@@ -33,11 +33,16 @@ deps-test:
 	$(call install_missing,$(TEST_PKGS))
 	@command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || $(call install_missing_now,nodejs npm)
 
+# Configures the build tree $(1) once, with the cache options $(2) (and the environment $(3)).
+define configure_tree
+	@test -f $(1)/CMakeCache.txt || $(3) cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(2)
+endef
+
 deps-fuzz:
 	$(call install_missing,$(FUZZ_PKGS))
 
 configure:
-	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(call configure_tree,$(BUILD))
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -54,7 +59,7 @@ test: deps-test
 
 SANITIZE_BUILD ?= build-asan
 check-sanitize: deps-test
-	@test -f $(SANITIZE_BUILD)/CMakeCache.txt || cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKASTLOG_SANITIZE=ON
+	$(call configure_tree,$(SANITIZE_BUILD),-DKASTLOG_SANITIZE=ON)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
@@ -65,7 +70,7 @@ install: deps-run
 # Runs each libFuzzer target FUZZ_SECONDS seconds from its corpus in fuzz/corpus/, merges
 # what it finds there; an input that breaks a target is kept there as a regression test.
 fuzz: deps-fuzz
-	@test -f build-fuzz/CMakeCache.txt || CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKASTLOG_FUZZ=ON
+	$(call configure_tree,build-fuzz,-DKASTLOG_FUZZ=ON,CXX=clang++-14)
 	cmake --build build-fuzz -j $(JOBS)
 	fuzz/run-all build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
