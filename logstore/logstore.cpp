@@ -6,13 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <functional>
 
 namespace kastlog {
 
-LogStore::LogStore(QString dir, QString call, const FaultInjector *faults)
-    : m_dir(std::move(dir)), m_call(std::move(call)), m_faults(faults) {}
+LogStore::LogStore(QString dir, QString call, const FaultInjector *faults, history::Options history)
+    : m_dir(std::move(dir)), m_call(std::move(call)), m_faults(faults), m_history(history) {}
 
 QString LogStore::logPath() const { return QDir(m_dir).filePath(files::logName(m_call)); }
 
@@ -50,10 +51,9 @@ using rules::core::ByteLines;
 // The one rewrite: encode the records given (a character the code page cannot hold stops it
 // before anything is written), read the file (it must exist), apply the rule on the bytes,
 // then replace the file. The lines are copied as read, each followed by CR LF.
-WriteResult rewrite(const QString &dir, const QString &name, const QString &temp, const QStringList &records,
-                    const std::function<void(const ByteLines &, const QList<QLatin1String> &,
-                                             const std::function<void(QLatin1String)> &)> &rule,
-                    const FaultInjector *faults) {
+ChangeResult rewrite(const QString &dir, const QString &name, const QString &temp, const QStringList &records,
+                     const LogStore::Rule &rule, const FaultInjector *faults, const QString &call,
+                     const history::Options &hist) {
     const QString path = QDir(dir).filePath(name);
     QList<QByteArray> encoded;
     QList<QLatin1String> views;
@@ -75,32 +75,58 @@ WriteResult rewrite(const QString &dir, const QString &name, const QString &temp
         out.append(l.data(), l.size());
         out.append("\r\n", 2);
     });
-    return replaceFile(dir, name, temp, out, faults);
+    ChangeResult r;
+    static_cast<WriteResult &>(r) = history::replaceKeepingHistory(dir, call, name, temp, bytes, out, hist, faults, r.history);
+    return r;
 }
 }  // namespace
 
-WriteResult LogStore::enregistreQso(const QString &record) const {
+ChangeResult LogStore::rewrite(const QString &dir, const QString &name, const QString &temp, const QStringList &records,
+                               const Rule &rule, const FaultInjector *faults) const {
+    return kastlog::rewrite(dir, name, temp, records, rule, faults, m_call, m_history);
+}
+
+// Byte for byte: a backup or the precedent is the log as it was, line ends included.
+ChangeResult LogStore::takeContentOf(const QString &source) const {
+    QByteArray content, current;
+    const ReadResult src = readFileBytes(source, content);
+    if (!src.ok()) return failed(source, src.reason);
+    const ReadResult cur = readFileBytes(logPath(), current);
+    if (!cur.ok()) return failed(logPath(), cur.reason);
+    ChangeResult r;
+    static_cast<WriteResult &>(r) = history::replaceKeepingHistory(m_dir, m_call, files::logName(m_call), files::Temporaire,
+                                                                   current, content, m_history, m_faults, r.history);
+    return r;
+}
+
+bool LogStore::canUndo() const { return QFileInfo::exists(history::precedentPath(m_dir, m_call)); }
+
+ChangeResult LogStore::undo() const { return takeContentOf(history::precedentPath(m_dir, m_call)); }
+
+ChangeResult LogStore::restore(const QString &backupPath) const { return takeContentOf(backupPath); }
+
+ChangeResult LogStore::enregistreQso(const QString &record) const {
     return rewrite(m_dir, files::logName(m_call), files::Temporaire, {record},
                    [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
                        rules::core::enregistre(l, r[0], out);
                    }, m_faults);
 }
 
-WriteResult LogStore::insereQso(const QString &record) const {
+ChangeResult LogStore::insereQso(const QString &record) const {
     return rewrite(m_dir, files::logName(m_call), files::Temporaire6, {record},
                    [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
                        rules::core::insere(l, r[0], out);
                    }, m_faults);
 }
 
-WriteResult LogStore::modifieQso(const QString &newRecord, const QString &oldRecord) const {
+ChangeResult LogStore::modifieQso(const QString &newRecord, const QString &oldRecord) const {
     return rewrite(m_dir, files::logName(m_call), files::Temporaire, {newRecord, oldRecord},
                    [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
                        rules::core::modifie(l, r[0], r[1], out);
                    }, m_faults);
 }
 
-WriteResult LogStore::supprimeQso(const QString &record) const {
+ChangeResult LogStore::supprimeQso(const QString &record) const {
     return rewrite(m_dir, files::logName(m_call), files::Temporaire, {record},
                    [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
                        rules::core::supprime(l, r[0], out);

@@ -1,9 +1,12 @@
 #pragma once
 // The station's log file: loading and the four rewrites.
+#include "logstore/history.h"
 #include "logstore/textfile.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace kastlog {
 
@@ -23,9 +26,21 @@ struct LoadedLog {
     bool truncated = false;    // the file has more lines than the list can number
 };
 
+namespace rules::core {
+struct ByteLines;
+}
+
+// Outcome of a change of the log: the change's own result, and what became of its history
+// (a failed backup leaves the change done: `history` then names the file and the reason).
+struct ChangeResult : WriteResult {
+    ChangeResult() = default;
+    ChangeResult(WriteResult w) : WriteResult(std::move(w)) {}
+    WriteResult history;
+};
+
 class LogStore {
 public:
-    LogStore(QString dir, QString call, const FaultInjector *faults = nullptr);
+    LogStore(QString dir, QString call, const FaultInjector *faults = nullptr, history::Options history = {});
 
     QString dir() const { return m_dir; }
     QString call() const { return m_call; }
@@ -33,14 +48,31 @@ public:
 
     LoadedLog load() const;
 
-    WriteResult enregistreQso(const QString &record) const;
-    WriteResult insereQso(const QString &record) const;
-    WriteResult modifieQso(const QString &newRecord, const QString &oldRecord) const;
-    WriteResult supprimeQso(const QString &record) const;
+    ChangeResult enregistreQso(const QString &record) const;
+    ChangeResult insereQso(const QString &record) const;
+    ChangeResult modifieQso(const QString &newRecord, const QString &oldRecord) const;
+    ChangeResult supprimeQso(const QString &record) const;
+
+    // Takes the precedent content back (the content before the last change); the log as it
+    // was becomes the precedent, so a second undo redoes the change.
+    ChangeResult undo() const;
+    bool canUndo() const;
+    // Puts the content of `backupPath` (a daily backup) in the place of the log.
+    ChangeResult restore(const QString &backupPath) const;
+
+    using Rule = std::function<void(const rules::core::ByteLines &, const QList<QLatin1String> &,
+                                    const std::function<void(QLatin1String)> &)>;
 
 private:
+    // Every change of the log goes through here: the rule's rewrite, with its history.
+    ChangeResult rewrite(const QString &dir, const QString &name, const QString &temp, const QStringList &records,
+                         const Rule &rule, const FaultInjector *faults) const;
+    // The log takes the content of `source` whole.
+    ChangeResult takeContentOf(const QString &source) const;
+
     QString m_dir, m_call;
     const FaultInjector *m_faults;
+    history::Options m_history;
 };
 
 }  // namespace kastlog

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -235,8 +236,33 @@ bool syncDirectory(const Paths &p, const FaultInjector *faults, int &err) {
 }
 }  // namespace
 
+namespace {
+// Moves the old content left in the temporary file by the swap to `path` and syncs its folder.
+void keepOldContent(const Paths &p, const QString &path, WriteResult *kept) {
+    WriteResult r;
+    r.fileName = path;
+    const QByteArray name = QFile::encodeName(path);
+    int err = 0;
+    const Paths folder(QFileInfo(path).absolutePath(), QString(), QString());
+    if (::rename(p.tempName.constData(), name.constData()) != 0) {
+        err = errno;
+        ::unlink(p.tempName.constData());
+    } else if (!syncDirectory(folder, nullptr, err)) {
+        // the name may not survive a crash yet; the content under it is complete
+    } else {
+        err = 0;
+    }
+    if (err) {
+        r.ok = false;
+        r.reason = systemReason(err);
+    }
+    if (kept) *kept = r;
+}
+}  // namespace
+
 WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
-                        const QByteArray &content, const FaultInjector *faults) {
+                        const QByteArray &content, const FaultInjector *faults, const QString &keepOldAs,
+                        WriteResult *kept) {
     const Paths p(dir, target, temp);
 
     // The new file takes the permissions of the one it replaces.
@@ -270,7 +296,8 @@ WriteResult replaceFile(const QString &dir, const QString &target, const QString
         // undone: the file then holds the complete new content.
         return p.fail(QString::fromLocal8Bit(p.dirName), err);
     }
-    if (exchanged) ::unlink(p.tempName.constData());  // now the old content
+    if (exchanged && !keepOldAs.isEmpty()) keepOldContent(p, keepOldAs, kept);
+    else if (exchanged) ::unlink(p.tempName.constData());  // now the old content
     WriteResult ok;
     ok.fileName = p.targetPath;
     return ok;

@@ -60,7 +60,7 @@ struct WriteResult {
 QString systemReason(int err);
 
 // Steps of the replacement, for fault injection in tests.
-enum class WriteStep { OpenTemp, Write, Sync, Close, Rename, SyncDir };
+enum class WriteStep { OpenTemp, Write, Sync, Close, Rename, SyncDir, Backup };
 class FaultInjector {
 public:
     virtual ~FaultInjector() = default;
@@ -72,8 +72,12 @@ public:
 // which is flushed and synced, then renamed over the target, then the directory is synced.
 // The target is never missing or partial. On any failure the target is left as it was,
 // the temporary file is removed and the result names the file and the reason.
+// With `keepOldAs` (a full path on the same file system), the old content that the swap
+// leaves behind is renamed there instead of being deleted; `kept` then tells how that went
+// (its fileName stays empty when the system could not swap and the old content is gone).
 WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
-                        const QByteArray &content, const FaultInjector *faults = nullptr);
+                        const QByteArray &content, const FaultInjector *faults = nullptr,
+                        const QString &keepOldAs = QString(), WriteResult *kept = nullptr);
 
 // Creates `dir`/`target` with `content` by the same steps (through `dir`/`temp`), but never
 // replaces an existing file: an existing target makes it fail and stays untouched.
