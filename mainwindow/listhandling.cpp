@@ -75,10 +75,11 @@ void MainWindow::Annule_Saisie_Click() {
     if (m_selectedLine.isEmpty()) return m_s.messages->info(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
     const QString record = recordFromDisplayLine(m_selectedLine);
     if (m_s.messages->askYesNo(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
-        const WriteResult r = LogStore(m_s.dataDir, m_call, m_s.faults).supprimeQso(record);
+        const ChangeResult r = logStore().supprimeQso(record);
         if (!r) {
             reportWriteFailure(QStringLiteral("Le QSO n'a pas été supprimé."), r.fileName, r.reason);
         } else {
+            noteHistory(r);
             if (lectureLog() == Load::Ended) return;
             selectListItem(m_lines->rowCount() - 1);
         }

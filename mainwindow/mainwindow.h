@@ -16,6 +16,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QListView;
 class QPushButton;
 class QStringListModel;
@@ -24,6 +25,8 @@ class QTimer;
 namespace kastlog {
 
 class ColumnHeader;
+class LogStore;
+struct ChangeResult;
 struct QsoFields;
 
 // The program's version and history, as the caption, the about box and the settings show them.
@@ -125,6 +128,17 @@ private:
     void reportWriteFailure(const QString &what, const QString &file, const QString &reason);
 
     QString logFileName() const;
+
+    // history.cpp: undo of the last change, restore of a backup
+    LogStore logStore() const;  // every change of the log goes through it, with its history
+    void buildHistoryItems(QMenu *fichier);
+    void noteHistory(const ChangeResult &r);
+    bool refuseWhileEditing();
+    void afterHistoryChange(const ChangeResult &r, const QString &failure);
+    void Mnu_Annuler_Click();
+    void Mnu_Restaurer_Click();
+    QAction *Mnu_Annuler = nullptr;
+    bool m_toldHistoryFailed = false;  // a failed backup is told once a session
 
     Services &m_s;
     Openers m_openers;

@@ -97,8 +97,8 @@ void MainWindow::Valide_A_Click() {
     const QString key = Ind_A->text().leftJustified(13, QLatin1Char(' '), true) +
                         Dpt_A->text().leftJustified(3, QLatin1Char(' '), true) + Prenom_A->text();
     const QString record = formatRecord(enteredFields());
-    const LogStore store(m_s.dataDir, m_call, m_s.faults);
-    WriteResult written;
+    const LogStore store = logStore();
+    ChangeResult written;
     if (m_modification) {
         QString old = recordFromDisplayLine(m_selectedLine);
         old = old.left(rec::NameCol - 1) + old.mid(rec::NameCol - 1, rec::NameWidth).toUpper() +
@@ -114,6 +114,7 @@ void MainWindow::Valide_A_Click() {
         reportWriteFailure(QStringLiteral("Le QSO n'a pas été enregistré."), written.fileName, written.reason);
         return;
     }
+    noteHistory(written);
     // The first name is remembered once the QSO itself is safe in the log; the QSO keeps its
     // first name whatever becomes of the memory.
     const WriteResult name = enregistrePrenom(m_s.dataDir, key, m_s.faults);

@@ -1,0 +1,53 @@
+#include "mainwindow/restoredialog.h"
+
+#include "logstore/textfile.h"
+#include "ui/centre.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace kastlog {
+
+RestoreDialog::RestoreDialog(const QList<history::Backup> &backups, const QStringList &current, QWidget *parent)
+    : QDialog(parent), m_backups(backups) {
+    setObjectName(QStringLiteral("Restaurer_Sauvegarde"));
+    setWindowTitle(QStringLiteral("Restaurer une sauvegarde"));
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("Liste_Sauvegardes"));
+    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("QSO"), QStringLiteral("Différence avec le log")});
+    m_list->setRootIsDecorated(false);
+    for (const history::Backup &b : m_backups) {
+        const ReadResult read = readTextFile(b.path);
+        auto *item = new QTreeWidgetItem(m_list);
+        item->setText(0, b.day.toString(QStringLiteral("dd/MM/yyyy")));
+        item->setText(1, read.ok() ? QString::number(read.lines.size()) : QStringLiteral("illisible"));
+        item->setText(2, read.ok() ? history::countChange(current, read.lines) : read.reason);
+        item->setDisabled(!read.ok());
+    }
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (m_list->topLevelItemCount() > 0) m_list->setCurrentItem(m_list->topLevelItem(0));
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *restore = buttons->addButton(QStringLiteral("&Restaurer"), QDialogButtonBox::AcceptRole);
+    restore->setObjectName(QStringLiteral("Restaurer"));
+    restore->setEnabled(!m_backups.isEmpty());
+    buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Fermer"));
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
+        if (row < 0 || m_list->currentItem()->isDisabled()) return;
+        m_chosen = &m_backups.at(row);
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+    resize(460, 320);
+    ui::centreOnScreen(this);
+}
+
+}  // namespace kastlog
