@@ -1,5 +1,7 @@
 // Changes the log and the first-name memory of a directory without end, announcing each change
-// on stdout ("B n") before it starts and ("E n") once it is done, until it is killed.
+// on stdout ("B n") before it starts and ("E n") once it is done, until it is killed. The log
+// keeps its history (daily backup, precedent content); every fifth change is also undone and
+// redone within its step, so a kill may fall in an undo as well.
 // Usage: kastlog_crashdriver DIR CALL SEED
 #include "logstore/logstore.h"
 #include "logstore/prenoms.h"
@@ -59,6 +61,10 @@ int main(int argc, char **argv) {
         case robust::Change::Modifie: w = store.modifieQso(c.record, c.oldRecord); break;
         case robust::Change::Supprime: w = store.supprimeQso(c.record); break;
         case robust::Change::Prenom: w = enregistrePrenom(dir, c.key); break;
+        }
+        if (w.ok && c.kind != robust::Change::Prenom && step % 5 == 4) {
+            w = store.undo();
+            if (w.ok) w = store.undo();
         }
         if (!w.ok) {
             say("X " + w.fileName.toLocal8Bit() + ": " + w.reason.toLocal8Bit());

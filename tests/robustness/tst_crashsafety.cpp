@@ -1,12 +1,16 @@
 // Kills the change driver with SIGKILL at random moments and checks after every kill that the
 // log and the first-name memory hold exactly the content before or after the change that was
-// under way, never anything else, and that the next run carries on from there.
+// under way, never anything else, and that the next run carries on from there. The history
+// files, when present, are each a complete log the run has had at some point.
+#include "logstore/history.h"
 #include "logstore/logstore.h"
 #include "logstore/prenoms.h"
 #include "tests/common/testdirs.h"
 #include "tests/robustness/workload.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QSet>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -30,6 +34,8 @@ QByteArray readAll(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+QByteArray digest(const QByteArray &b) { return QCryptographicHash::hash(b, QCryptographicHash::Sha1); }
 }  // namespace
 
 class TstCrashSafety : public QObject {
@@ -52,6 +58,8 @@ void TstCrashSafety::survivesRandomKills() {
     const QString driver = QCoreApplication::applicationDirPath() + QStringLiteral("/kastlog_crashdriver");
     QVERIFY2(QFile::exists(driver), qPrintable(driver));
 
+    QSet<QByteArray> seen{digest(bytesOf(log))};  // every content the log has had
+    int precedents = 0;
     QRandomGenerator delays(20261208);
     int interrupted = 0, interruptedAfter = 0, changesDone = 0, leftovers = 0;
     QElapsedTimer clock;
@@ -88,6 +96,7 @@ void TstCrashSafety::survivesRandomKills() {
             const robust::Change c = robust::changeAt(seed, s, log);
             log = robust::applyToLog(log, c);
             prenoms = robust::applyToPrenoms(prenoms, c);
+            seen.insert(digest(bytesOf(log)));
         }
         changesDone += lastEnded + 1;
         QStringList logAfter = log, prenomsAfter = prenoms;
@@ -96,6 +105,7 @@ void TstCrashSafety::survivesRandomKills() {
             const robust::Change c = robust::changeAt(seed, lastBegun, log);
             logAfter = robust::applyToLog(log, c);
             prenomsAfter = robust::applyToPrenoms(prenoms, c);
+            seen.insert(digest(bytesOf(logAfter)));
         }
 
         // The files exist, read back, and hold the content before or after, nothing else.
@@ -119,15 +129,23 @@ void TstCrashSafety::survivesRandomKills() {
             QVERIFY2(prenomBytes == bytesOf(prenoms),
                      qPrintable(where + QStringLiteral(": first names are neither before nor after")));
         }
+        const QDir backups(history::folderPath(dir));
+        for (const QString &name : backups.entryList(QDir::Files)) {
+            if (name.endsWith(QStringLiteral(".tmp"))) continue;  // a history copy cut short, never read
+            QVERIFY2(seen.contains(digest(readAll(backups.filePath(name)))),
+                     qPrintable(where + QStringLiteral(": ") + name + QStringLiteral(" is not a complete earlier log")));
+        }
+        if (QFile::exists(history::precedentPath(dir, Call))) ++precedents;
         if (QFile::exists(dirs.path(files::Temporaire)) || QFile::exists(dirs.path(files::Temporaire6)))
             ++leftovers;  // the next run's rewrite must cope with it
     }
     // The log kept roughly its size, so every run worked on a log of about 2000 QSOs.
     QVERIFY(log.size() > 1500 && log.size() < 2500);
     QVERIFY(changesDone > Kills);  // the delays let the driver work, not just start
+    QVERIFY(precedents > Kills / 2);  // the history was kept through the runs
     qInfo("%d kills survived (%d in the middle of a change, of which %d had already replaced the log; "
-          "%d left a temporary file), %d changes completed, %lld ms",
-          Kills, interrupted, interruptedAfter, leftovers, changesDone, qint64(clock.elapsed()));
+          "%d left a temporary file), %d changes completed, %d checks of a precedent file, %lld ms",
+          Kills, interrupted, interruptedAfter, leftovers, changesDone, precedents, qint64(clock.elapsed()));
 }
 
 QTEST_GUILESS_MAIN(TstCrashSafety)
