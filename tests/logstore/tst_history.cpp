@@ -1,9 +1,7 @@
 // The log's history: the day's backup, the precedent content, undo and restore.
-#include "faultsteps.h"
 #include "logstore/history.h"
 #include "logstore/logstore.h"
 #include "logstore/record.h"
-#include "tests/common/diskfaults.h"
 #include "tests/common/fakes.h"
 #include "tests/common/testdirs.h"
 
@@ -12,7 +10,6 @@
 
 using namespace kastlog;
 using kastlog::test::FakeClock;
-using kastlog::test::StepFault;
 using kastlog::test::TestDirs;
 
 namespace {
@@ -126,23 +123,6 @@ private slots:
         QCOMPARE(contentOf(history::precedentPath(dirs.dataDir(), Call)), before);
     }
 
-    // A restore is a change: the log before it is kept, and undo brings it back.
-    void restoreIsUndone() {
-        TestDirs dirs;
-        const QByteArray old = bytesOf({qso("F5A")});
-        dirs.writeFile(LogName, old);
-        const LogStore store(dirs.dataDir(), Call, nullptr, options());
-        QVERIFY(store.enregistreQso(qso("G4D")).ok);
-        QVERIFY(store.enregistreQso(qso("K1E")).ok);
-        const QByteArray current = dirs.readFile(LogName);
-        const QList<history::Backup> backups = history::dailyBackups(dirs.dataDir(), Call);
-        QCOMPARE(backups.size(), 1);
-        QVERIFY(store.restore(backups.first().path).ok);
-        QCOMPARE(dirs.readFile(LogName), old);
-        QVERIFY(store.undo().ok);
-        QCOMPARE(dirs.readFile(LogName), current);
-    }
-
     // The 30 newest backups stay; other stations' backups are left alone.
     void keepsThirtyNewest() {
         TestDirs dirs;
@@ -171,32 +151,6 @@ private slots:
         QVERIFY(store.enregistreQso(qso("G4D")).ok);
         QVERIFY(store.supprimeQso(qso("NOBODY")).ok);
         QCOMPARE(contentOf(history::precedentPath(dirs.dataDir(), Call)), before);
-    }
-
-    // A backup that cannot be written does not stop the change; the failure is told.
-    void failedBackupLetsTheChangeThrough_data() {
-        QTest::addColumn<bool>("readOnlyFolder");
-        QTest::newRow("injected fault") << false;
-        QTest::newRow("read-only folder") << true;
-    }
-    void failedBackupLetsTheChangeThrough() {
-        QFETCH(bool, readOnlyFolder);
-        TestDirs dirs;
-        dirs.writeFile(LogName, bytesOf({qso("F5A")}));
-        QDir().mkpath(history::folderPath(dirs.dataDir()));
-        StepFault fault(readOnlyFolder ? std::nullopt : std::optional(WriteStep::Backup));
-        std::optional<test::ReadOnlyDirectory> ro;
-        if (readOnlyFolder) {
-            ro.emplace(history::folderPath(dirs.dataDir()));
-            QVERIFY(ro->inForce());
-        }
-        const ChangeResult r = LogStore(dirs.dataDir(), Call, &fault, options()).enregistreQso(qso("G4D"));
-        QVERIFY(r.ok);
-        QCOMPARE(dirs.readFile(LogName), bytesOf({qso("F5A"), qso("G4D")}));
-        QVERIFY(!r.history.ok);
-        QVERIFY(r.history.fileName.endsWith(QStringLiteral("ON4XYZ_DNJ_2026-12-09.log")));
-        QVERIFY(!r.history.reason.isEmpty());
-        QVERIFY(!dirs.exists(QStringLiteral("Temporaire.txt")));
     }
 
     void historyOff() {
