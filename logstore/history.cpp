@@ -85,8 +85,9 @@ WriteResult replaceKeepingHistory(const QString &dataDir, const QString &call, c
     WriteResult kept;
     const WriteResult w = replaceFile(dataDir, logName, temp, content, faults, precedent, &kept);
     if (!w) return w;
-    if (kept.fileName.isEmpty()) {
-        // The system could not swap the names: the old content is written out instead.
+    if (kept.fileName.isEmpty() || !kept) {
+        // The system could not swap the names, or the folder is on another disk: the old
+        // content is written out instead.
         kept = replaceFile(folderPath(dataDir), precedentName(call), call + QStringLiteral("_DNJ_precedent.tmp"), old);
     }
     if (!kept) {
