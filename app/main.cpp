@@ -27,9 +27,10 @@ int main(int argc, char **argv) {
     kastlog::ui::QtMessageBox messages;
     const QString dir = kastlog::programDirectory();
     // Taken before anything writes a setting or a file.
-    const auto lock = kastlog::takeInstanceLock(dir);
+    QString lockProblem;
+    const auto lock = kastlog::takeInstanceLock(dir, &lockProblem);
     if (!lock) {
-        messages.info(kastlog::AlreadyRunning);
+        messages.info(lockProblem.isEmpty() ? kastlog::AlreadyRunning : lockProblem);
         return 1;
     }
     kastlog::ensureTemplate(dir);

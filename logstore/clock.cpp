@@ -28,7 +28,10 @@ SystemClock::SystemClock(std::function<QDateTime()> now, QTimeZone zone)
       m_zone(std::move(zone)) {}
 
 ClockReading SystemClock::utc() const { return reading(m_now().toUTC()); }
-ClockReading SystemClock::local() const { return reading(m_now().toTimeZone(m_zone)); }
+ClockReading SystemClock::local() const {
+    const QDateTime now = m_now();
+    return reading(m_zone.isValid() ? now.toTimeZone(m_zone) : now.toLocalTime());
+}
 
 QString dateUtc(const Clock &clock) { return dateText(clock.utc()); }
 QString heureUtc(const Clock &clock) { return timeText(clock.utc()); }

@@ -18,10 +18,11 @@ public:
     virtual ClockReading local() const = 0;
 };
 
-// The system clock; `now` and `zone` can be replaced for tests.
+// The system clock; `now` and `zone` can be replaced for tests. Without a zone Qt knows (the
+// default), local time is the system's own, following a change of zone while the program runs.
 class SystemClock : public Clock {
 public:
-    SystemClock(std::function<QDateTime()> now = {}, QTimeZone zone = QTimeZone::systemTimeZone());
+    SystemClock(std::function<QDateTime()> now = {}, QTimeZone zone = QTimeZone());
     ClockReading utc() const override;
     ClockReading local() const override;
 

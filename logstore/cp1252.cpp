@@ -55,6 +55,16 @@ QChar firstUnencodable(const QString &text) {
     return QChar();
 }
 
+QString capitals(const QString &text) {
+    const Tables &t = tables();
+    QString out = text;
+    for (QChar &c : out) {
+        const QChar u = c.toUpper();
+        if (u != c && t.toByte(u.unicode()) >= 0) c = u;
+    }
+    return out;
+}
+
 bool canEncode(const QString &text) { return firstUnencodable(text).isNull(); }
 
 bool encode(const QString &text, QByteArray &out) {

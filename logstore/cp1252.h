@@ -17,4 +17,9 @@ QChar firstUnencodable(const QString &text);
 // Encodes `text`; returns false (and leaves `out` unspecified) when a character cannot be held.
 bool encode(const QString &text, QByteArray &out);
 
+// `text` in capitals, one character at a time: a character whose capital is not a single
+// character of the code page stays as it is ("ß", "µ"), so the text keeps its length and
+// stays writable ("é" becomes "É", "ÿ" becomes "Ÿ").
+QString capitals(const QString &text);
+
 }  // namespace kastlog::cp1252

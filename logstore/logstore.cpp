@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
 #include <functional>
 
 namespace kastlog {
@@ -141,6 +142,18 @@ bool creationFichierLog(const QString &dir, const QString &call) {
     if (tpl.error() != QFileDevice::NoError) return false;
     tpl.close();
     return bool(createFile(dir, files::logName(call), files::Temporaire, bytes));
+}
+
+bool logMayHoldLine(const LogStore &store, const QString &record) {
+    QByteArray wanted;
+    if (!cp1252::encode(record, wanted)) return false;  // no line of the file can hold it
+    QByteArray bytes;
+    if (!readFileBytes(store.logPath(), bytes).ok()) return true;
+    bool found = false;
+    forEachLine(bytes, [&](const char *b, qsizetype n) {
+        found = found || (n == wanted.size() && std::memcmp(b, wanted.constData(), size_t(n)) == 0);
+    });
+    return found;
 }
 
 }  // namespace kastlog

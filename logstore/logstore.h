@@ -82,3 +82,9 @@ namespace kastlog {
 // to call + "_DNJ.log". False when the copy fails (for example a missing template).
 bool creationFichierLog(const QString &dir, const QString &call);
 }  // namespace kastlog
+
+namespace kastlog {
+// False only when the log of `store` could be read and no line of it equals `record` (a line
+// edited by hand); a log that cannot be read is left to the rewrite to report.
+bool logMayHoldLine(const LogStore &store, const QString &record);
+}  // namespace kastlog

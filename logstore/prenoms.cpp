@@ -1,5 +1,6 @@
 #include "logstore/prenoms.h"
 
+#include "logstore/cp1252.h"
 #include "logstore/logstore.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ constexpr int NameCol = 17;
 std::optional<QString> find(const QStringList &lines, const QString &call) {
     std::optional<QString> name;
     for (const QString &l : lines)  // the last matching line wins
-        if (QStringView(l).left(CallWidth).trimmed() == call) name = l.mid(NameCol - 1).toUpper();
+        if (QStringView(l).left(CallWidth).trimmed() == call) name = cp1252::capitals(l.mid(NameCol - 1));
     if (name && name->isNull()) name = QString(QLatin1String(""));
     return name;
 }

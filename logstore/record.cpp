@@ -1,5 +1,7 @@
 #include "logstore/record.h"
 
+#include "logstore/cp1252.h"
+
 namespace kastlog {
 
 namespace {
@@ -35,7 +37,7 @@ QString formatRecord(const QsoFields &q) {
     r.append(QLatin1Char(' '));
     appendFitted(r, q.province, rec::ProvWidth);
     r.append(QLatin1Char(' '));
-    appendFitted(r, q.firstName.toUpper(), rec::FirstNameWidth);
+    appendFitted(r, cp1252::capitals(q.firstName), rec::FirstNameWidth);
     r.append(QLatin1Char(' '));
     appendFitted(r, q.reference, rec::RefWidth);
     r.append(QLatin1Char(' '));
@@ -52,7 +54,7 @@ QString formatRecord(const QsoFields &q) {
     r.append(QLatin1Char(' '));
     appendFitted(r, q.rstSent, rec::RstEWidth);
     r.append(QLatin1Char(' '));
-    appendFitted(r, q.castleName.trimmed().left(rec::NameWidth).toUpper(), rec::NameWidth);
+    appendFitted(r, cp1252::capitals(q.castleName.trimmed().left(rec::NameWidth)), rec::NameWidth);
     r.append(QLatin1Char(' '));
     r.append(q.qsl ? QLatin1Char('*') : QLatin1Char(' '));
     return r;

@@ -158,6 +158,17 @@ int injectedError(WriteStep step) {
 
 bool injected(const FaultInjector *faults, WriteStep step) { return faults && faults->fails(step); }
 
+WriteObserver *g_observer = nullptr;
+void observed(DurableCall call, const QString &path) {
+    if (g_observer) g_observer->called(call, path);
+}
+// fsync, seen by the observer when it succeeds.
+bool syncFd(int fd, DurableCall call, const QString &path) {
+    if (::fsync(fd) != 0) return false;
+    observed(call, path);
+    return true;
+}
+
 bool writeAll(int fd, const char *p, size_t n) {
     while (n > 0) {
         const ssize_t w = ::write(fd, p, n);
@@ -172,6 +183,8 @@ bool writeAll(int fd, const char *p, size_t n) {
 }
 
 }  // namespace
+
+void setWriteObserver(WriteObserver *observer) { g_observer = observer; }
 
 namespace {
 struct Paths {
@@ -212,7 +225,7 @@ WriteResult writeTemp(const Paths &p, const QByteArray &content, mode_t mode, bo
     }
     if (!writeAll(fd, content.constData(), size_t(content.size()))) return failOpen(errno);
     if (injected(faults, WriteStep::Sync)) return failOpen(injectedError(WriteStep::Sync));
-    if (::fsync(fd) != 0) return failOpen(errno);
+    if (!syncFd(fd, DurableCall::SyncData, p.tempPath)) return failOpen(errno);
     if (injected(faults, WriteStep::Close)) return failOpen(injectedError(WriteStep::Close));
     if (::close(fd) != 0) return p.fail(p.tempPath, errno);
     return {};
@@ -229,7 +242,7 @@ bool syncDirectory(const Paths &p, const FaultInjector *faults, int &err) {
         err = errno;
         return false;
     }
-    const bool ok = ::fsync(dfd) == 0;
+    const bool ok = syncFd(dfd, DurableCall::SyncDir, QString::fromLocal8Bit(p.dirName));
     err = errno;
     ::close(dfd);
     return ok;
@@ -258,6 +271,43 @@ void keepOldContent(const Paths &p, const QString &path, WriteResult *kept) {
     }
     if (kept) *kept = r;
 }
+// A plain rename over an existing file (a file system without the swap) cannot be undone:
+// the file holds the complete new content, so the write stands, with a warning.
+WriteResult unconfirmedSuccess(const Paths &p, int err) {
+    WriteResult r;
+    r.fileName = p.targetPath;
+    r.unconfirmed = systemReason(err);
+    return r;
+}
+
+// Puts the complete temporary file at the target name where hard links are not supported:
+// a rename that refuses an existing name, or else an exclusive create of the target written
+// and synced. An existing target is never replaced. False with `err` set on failure.
+bool placeWithoutLink(const Paths &p, const QByteArray &content, int &err) {
+    if (::renameat2(AT_FDCWD, p.tempName.constData(), AT_FDCWD, p.targetName.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+        err = errno;
+        return false;
+    }
+    const int fd = ::open(p.targetName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        err = errno;
+        return false;
+    }
+    bool ok = writeAll(fd, content.constData(), size_t(content.size())) &&
+              syncFd(fd, DurableCall::SyncData, p.targetPath);
+    if (!ok) err = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok) return true;
+    ::unlink(p.targetName.constData());  // made here, so ours to remove
+    return false;
+}
+
+bool linkUnsupported(int err) { return err == EPERM || err == EOPNOTSUPP || err == EXDEV; }
 }  // namespace
 
 WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
@@ -277,7 +327,7 @@ WriteResult replaceFile(const QString &dir, const QString &target, const QString
     // Swap the two names when the old file exists: should the directory sync then fail, the
     // swap is undone and the old file is back in place.
     bool exchanged = false;
-    if (targetExists) {
+    if (targetExists && !injected(faults, WriteStep::Exchange)) {
         exchanged = ::renameat2(AT_FDCWD, p.tempName.constData(), AT_FDCWD, p.targetName.constData(),
                                 RENAME_EXCHANGE) == 0;
         if (!exchanged && errno != EINVAL && errno != ENOSYS && errno != ENOENT)
@@ -285,6 +335,7 @@ WriteResult replaceFile(const QString &dir, const QString &target, const QString
     }
     if (!exchanged && ::rename(p.tempName.constData(), p.targetName.constData()) != 0)
         return p.fail(p.targetPath, errno);
+    observed(DurableCall::Rename, p.targetPath);
 
     int err = 0;
     if (!syncDirectory(p, faults, err)) {
@@ -292,8 +343,8 @@ WriteResult replaceFile(const QString &dir, const QString &target, const QString
             ::renameat2(AT_FDCWD, p.tempName.constData(), AT_FDCWD, p.targetName.constData(), RENAME_EXCHANGE);
         else if (!targetExists)
             ::unlink(p.targetName.constData());
-        // A plain rename over an existing file (a file system without the swap) cannot be
-        // undone: the file then holds the complete new content.
+        else
+            return unconfirmedSuccess(p, err);
         return p.fail(QString::fromLocal8Bit(p.dirName), err);
     }
     if (exchanged && !keepOldAs.isEmpty()) keepOldContent(p, keepOldAs, kept);
@@ -309,7 +360,12 @@ WriteResult createFile(const QString &dir, const QString &target, const QString 
     if (WriteResult w = writeTemp(p, content, 0666, false, faults); !w) return w;
     if (injected(faults, WriteStep::Rename)) return p.fail(p.targetPath, injectedError(WriteStep::Rename));
     // link() refuses an existing name, so an existing file is never replaced.
-    if (::link(p.tempName.constData(), p.targetName.constData()) != 0) return p.fail(p.targetPath, errno);
+    const bool linkFaked = injected(faults, WriteStep::Link);
+    if (linkFaked || ::link(p.tempName.constData(), p.targetName.constData()) != 0) {
+        int err = linkFaked ? EPERM : errno;
+        if (!linkUnsupported(err) || !placeWithoutLink(p, content, err)) return p.fail(p.targetPath, err);
+    }
+    observed(DurableCall::Rename, p.targetPath);
     int err = 0;
     if (!syncDirectory(p, faults, err)) {
         ::unlink(p.targetName.constData());

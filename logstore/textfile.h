@@ -53,6 +53,9 @@ struct WriteResult {
     bool ok = true;
     QString fileName;  // the file concerned (full path)
     QString reason;    // the system's reason, in words
+    // Set when the new content is in place but the system did not confirm it reached the
+    // disk (the directory sync failed after a rename that cannot be undone): a success.
+    QString unconfirmed;
     explicit operator bool() const { return ok; }
 };
 
@@ -60,13 +63,26 @@ struct WriteResult {
 QString systemReason(int err);
 
 // Steps of the replacement, for fault injection in tests.
-enum class WriteStep { OpenTemp, Write, Sync, Close, Rename, SyncDir, Backup };
+// Exchange and Link stand for the file system's support of swapping two names and of hard
+// links: failing them makes it behave as one that lacks them.
+enum class WriteStep { OpenTemp, Write, Sync, Close, Rename, SyncDir, Exchange, Link, Backup };
 class FaultInjector {
 public:
     virtual ~FaultInjector() = default;
     // Return true to make `step` fail as the system would.
     virtual bool fails(WriteStep step) const = 0;
 };
+
+// Sees the calls that make a written file durable, as they succeed: the sync of a file's
+// data, the renames and links that put it in place, the sync of its directory.
+enum class DurableCall { SyncData, Rename, SyncDir };
+class WriteObserver {
+public:
+    virtual ~WriteObserver() = default;
+    virtual void called(DurableCall call, const QString &path) = 0;
+};
+// Every file written by replaceFile/createFile reports to `observer` (null: none). For tests.
+void setWriteObserver(WriteObserver *observer);
 
 // Puts `content` in the place of `dir`/`target`: the whole content goes into `dir`/`temp`,
 // which is flushed and synced, then renamed over the target, then the directory is synced.

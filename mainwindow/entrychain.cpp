@@ -3,7 +3,9 @@
 #include "mainwindow/mainwindow.h"
 
 #include "logstore/clock.h"
+#include "logstore/cp1252.h"
 #include "logstore/prenoms.h"
+#include "mainwindow/fieldchecks.h"
 #include "settings/settings.h"
 #include "settings/stationcall.h"
 #include "ui/colours.h"
@@ -78,7 +80,7 @@ void MainWindow::Ind_A_KeyPress(int &code) {
         if (!m_modification) {
             if (const auto name = lecturePrenom(m_s.dataDir, call)) {
                 Prenom_A->setEnabled(true);
-                Prenom_A->setText(name->toUpper());
+                Prenom_A->setText(cp1252::capitals(*name));
             }
         }
         passTo(Ind_A, Prenom_A);
@@ -96,10 +98,8 @@ void MainWindow::Prenom_A_KeyPress(int &code) {
 
 void MainWindow::Date_A_KeyPress(int &code) {
     if (code == Enter) {
-        const QString d = Date_A->text();
-        if (d.isEmpty()) return m_s.messages->info(QStringLiteral("Entrez une date"));
-        if (d.size() != 8) return m_s.messages->info(QStringLiteral("8 caracteres pour la date ex: 01/02/08"));
-        if (controleDate(d) != 0) return m_s.messages->info(QStringLiteral("Le format de la date doit etre JJ/MM/AA"));
+        if (const QString problem = dateProblem(Date_A->text()); !problem.isEmpty())
+            return m_s.messages->info(problem);
         passTo(Date_A, Heure_A);
     }
     capital(code);
@@ -107,10 +107,8 @@ void MainWindow::Date_A_KeyPress(int &code) {
 
 void MainWindow::Heure_A_KeyPress(int &code) {
     if (code == Enter) {
-        const QString h = Heure_A->text();
-        if (h.isEmpty()) return m_s.messages->info(QStringLiteral("Entrez une Heure"));
-        if (h.size() != 5) return m_s.messages->info(QStringLiteral("5 caracteres pour l'heure ex: 15:25"));
-        if (controleHeure(h) != 0) return m_s.messages->info(QStringLiteral("Le format de l'heure doit etre HH:MM"));
+        if (const QString problem = timeProblem(Heure_A->text()); !problem.isEmpty())
+            return m_s.messages->info(problem);
         passTo(Heure_A, Mode_A);
     }
     capital(code);

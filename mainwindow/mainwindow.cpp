@@ -5,6 +5,7 @@
 #include "logstore/logstore.h"
 #include "logstore/record.h"
 #include "mainwindow/columnheader.h"
+#include "mainwindow/fullwidthdelegate.h"
 #include "mainwindow/wrapbutton.h"
 #include "settings/gestionerreurdialog.h"
 #include "settings/settings.h"
@@ -240,6 +241,7 @@ void MainWindow::buildControls() {
     Liste_DNJ->setObjectName(QStringLiteral("Liste_DNJ"));
     Liste_DNJ->setFont(listFont());
     Liste_DNJ->setUniformItemSizes(true);  // stays fast with thousands of lines
+    Liste_DNJ->setItemDelegate(new FullWidthDelegate(Liste_DNJ));
     Liste_DNJ->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Liste_DNJ->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste_DNJ->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -482,7 +484,6 @@ void MainWindow::Initialise_Saisie() {
     m_modification = m_editLock = m_insertion = false;
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);
-    ui::setBackground(Valide_A, ui::Jaune);
     Mode_Aff->setText(QStringLiteral("Saisie QSO"));
 }
 

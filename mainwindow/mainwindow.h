@@ -28,6 +28,7 @@ class ColumnHeader;
 class LogStore;
 struct ChangeResult;
 struct QsoFields;
+struct WriteResult;
 
 // The program's version and history, as the caption, the about box and the settings show them.
 inline const QString Version = QStringLiteral(" 1.0.1");
@@ -71,6 +72,9 @@ public:
     bool editLock() const { return m_editLock; }
     QString selectedLine() const { return m_selectedLine; }
     bool dateAuto() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;  // closing.cpp
 
 private:
     // What became of a loading of the log.
@@ -126,6 +130,7 @@ private:
     void Ajout_QSO_Click();
     void Efface_A_Click();
     void reportWriteFailure(const QString &what, const QString &file, const QString &reason);
+    void reportUnconfirmed(const QString &what, const WriteResult &written);
 
     QString logFileName() const;
 

@@ -5,6 +5,7 @@
 #include "logstore/logstore.h"
 #include "logstore/prenoms.h"
 #include "logstore/record.h"
+#include "mainwindow/fieldchecks.h"
 #include "settings/settings.h"
 #include "ui/colours.h"
 #include "ui/messagebox.h"
@@ -41,6 +42,15 @@ QsoFields MainWindow::enteredFields() const {
 // could be longer than its columns, or hold a character the log's code page lacks: the
 // record would lose letters. Such a QSO is refused with the field named; nothing is written.
 bool MainWindow::fieldsFitTheLog() {
+    for (QLineEdit *f : {Date_A, Heure_A}) {
+        const QString problem = f == Date_A ? dateProblem(f->text()) : timeProblem(f->text());
+        if (!problem.isEmpty()) {
+            m_s.messages->info(problem);
+            f->setEnabled(true);
+            f->setFocus();
+            return false;
+        }
+    }
     struct Field {
         QWidget *w;
         QString name, text;
@@ -83,13 +93,20 @@ void MainWindow::reportWriteFailure(const QString &what, const QString &file, co
                        QStringLiteral("\r\nRaison : ") + reason);
 }
 
+void MainWindow::reportUnconfirmed(const QString &what, const WriteResult &written) {
+    if (written.unconfirmed.isEmpty()) return;
+    m_s.messages->info(what + QStringLiteral(" est enregistré, mais le système n'a pas confirmé l'écriture sur le "
+                                             "disque : ") + written.unconfirmed + QStringLiteral("\r\n\r\nFichier : ") +
+                       QDir::toNativeSeparators(written.fileName));
+}
+
 void MainWindow::Valide_A_Click() {
     if (!m_s.messages->askYesNo(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
         resetAfterSave(Date_A->text());
         return;
     }
     const QString dateUsed = Date_A->text();
-    Prenom_A->setText(Prenom_A->text().toUpper());
+    Prenom_A->setText(cp1252::capitals(Prenom_A->text()));
     const QString t = Rem_A->text().trimmed();
     if (t.size() > rec::NameWidth) Rem_A->setText(t.left(rec::NameWidth));
     if (!fieldsFitTheLog()) return;
@@ -99,10 +116,12 @@ void MainWindow::Valide_A_Click() {
     const QString record = formatRecord(enteredFields());
     const LogStore store = logStore();
     ChangeResult written;
+    bool oldLineMissing = false;
     if (m_modification) {
         QString old = recordFromDisplayLine(m_selectedLine);
-        old = old.left(rec::NameCol - 1) + old.mid(rec::NameCol - 1, rec::NameWidth).toUpper() +
+        old = old.left(rec::NameCol - 1) + cp1252::capitals(old.mid(rec::NameCol - 1, rec::NameWidth)) +
               old.mid(rec::NameCol - 1 + rec::NameWidth);
+        oldLineMissing = !logMayHoldLine(store, old);
         written = store.modifieQso(record, old);
     } else if (dateAuto() && !m_insertion) {
         written = store.enregistreQso(record);
@@ -120,6 +139,10 @@ void MainWindow::Valide_A_Click() {
     const WriteResult name = enregistrePrenom(m_s.dataDir, key, m_s.faults);
     if (lectureLog() == Load::Ended) return;
     selectListItem(m_lines->rowCount() - 1);
+    reportUnconfirmed(QStringLiteral("Le QSO"), written);
+    if (oldLineMissing)
+        m_s.messages->info(QStringLiteral("L'ancienne ligne de ce QSO n'a pas été trouvée : le QSO modifié a été "
+                                          "ajouté à la fin du log."));
     if (!name)
         reportWriteFailure(QStringLiteral("Le QSO est enregistré, mais le prénom n'a pas pu être mémorisé."),
                            name.fileName, name.reason);

@@ -30,6 +30,7 @@ AffContacte::AffContacte(Services &services, StationInfo &station, QWidget *pare
     m_bande->setObjectName(QStringLiteral("Bande_D"));
     m_bande->setEditable(true);
     m_bande->setInsertPolicy(QComboBox::NoInsert);
+    m_bande->setCompleter(nullptr);  // "hf" stays "hf", not the entry "HF"
     m_bande->addItems({QStringLiteral("HF"), QStringLiteral("VHF"), QStringLiteral("UHF")});
     m_bande->setCurrentIndex(0);
     auto *afficher = new QPushButton(QStringLiteral("Afficher"), this);

@@ -41,6 +41,7 @@ Cluster::Cluster(Services &services, StationInfo &station, QWidget *parent)
     Bande_CL->setObjectName(QStringLiteral("Bande_CL"));
     Bande_CL->setEditable(true);
     Bande_CL->setInsertPolicy(QComboBox::NoInsert);  // a typed text never becomes an entry
+    Bande_CL->setCompleter(nullptr);                 // nor is it completed to an entry
     place(Bande_CL, 5880, 60, 1815, 315);
 
     Afficher = new QPushButton(QStringLiteral("Afficher"), this);

@@ -50,6 +50,23 @@ private slots:
         QCOMPARE(dateLocale(clock), localDate);
     }
 
+    // A zone Qt does not know, or none: the system's local time, following a zone change.
+    void unknownZoneFollowsTheSystemsLocalTime() {
+        const QDateTime at(QDate(2008, 7, 19), QTime(14, 5, 30), Qt::UTC);
+        const QByteArray oldTz = qgetenv("TZ");
+        qputenv("TZ", "XYZ-02");
+        const SystemClock clock([at] { return at; }, QTimeZone(QByteArrayLiteral("Nowhere/Unknown")));
+        const QString first = heureLocale(clock);
+        qputenv("TZ", "XYZ-05");
+        const QString second = heureLocale(SystemClock([at] { return at; }));
+        const QString changed = heureLocale(clock);
+        if (oldTz.isNull()) qunsetenv("TZ");
+        else qputenv("TZ", oldTz);
+        QCOMPARE(first, QStringLiteral("16:05:30"));
+        QCOMPARE(changed, QStringLiteral("19:05:30"));
+        QCOMPARE(second, QStringLiteral("19:05:30"));
+    }
+
     void defaultClockIsNow() {
         const SystemClock clock;
         const QDateTime before = QDateTime::currentDateTimeUtc();

@@ -23,6 +23,22 @@ private slots:
         QCOMPARE(seen.size(), 256);
     }
 
+    // Capitals one character at a time, never leaving the code page nor changing the length.
+    void capitals_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("capitals");
+        QTest::newRow("ascii") << "c. de vianden 1" << "C. DE VIANDEN 1";
+        QTest::newRow("accents") << QStringLiteral("éàçœš") << QStringLiteral("ÉÀÇŒŠ");
+        QTest::newRow("y diaeresis") << QStringLiteral("ÿ") << QStringLiteral("Ÿ");
+        QTest::newRow("sharp s stays") << QStringLiteral("straße") << QStringLiteral("STRAßE");
+        QTest::newRow("micro stays") << QStringLiteral("µm") << QStringLiteral("µM");
+    }
+    void capitals() {
+        QFETCH(QString, text);
+        QFETCH(QString, capitals);
+        QCOMPARE(cp1252::capitals(text), capitals);
+    }
+
     void knownCharacters_data() {
         QTest::addColumn<int>("byte");
         QTest::addColumn<int>("unicode");

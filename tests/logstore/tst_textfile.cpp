@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(dirs.readFile(QStringLiteral("log.txt")), content);
         QVERIFY(!dirs.exists(QStringLiteral("Temporaire.txt")));
         QCOMPARE(none.seen, (QList<WriteStep>{WriteStep::OpenTemp, WriteStep::Write, WriteStep::Sync, WriteStep::Close,
-                                              WriteStep::Rename, WriteStep::SyncDir}));
+                                              WriteStep::Rename, WriteStep::Exchange, WriteStep::SyncDir}));
         QCOMPARE(QDir(dirs.dataDir()).entryList(QDir::Files), QStringList{"log.txt"});
     }
 

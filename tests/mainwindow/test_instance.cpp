@@ -1,6 +1,7 @@
 // One running copy per program directory, and the template of a new station's log.
 #include "logstore/logstore.h"
 #include "mainwindow/instance.h"
+#include "tests/common/diskfaults.h"
 #include "tests/common/testdirs.h"
 
 #include <QTest>
@@ -41,6 +42,36 @@ private slots:
         auto la = takeInstanceLock(a.dataDir());
         QVERIFY(la);
         QVERIFY(takeInstanceLock(b.dataDir()));
+    }
+
+    // Only another copy holding the lock means "already running": a folder that cannot be
+    // written is named, with the reason.
+    void unwritableFolderIsNotAnotherCopy() {
+        TestDirs dirs;
+        QString problem;
+        {
+            ReadOnlyDirectory ro(dirs.dataDir());
+            if (!ro.inForce()) QSKIP("the folder stays writable here");
+            QVERIFY(!takeInstanceLock(dirs.dataDir(), &problem));
+        }
+        QVERIFY2(problem.contains(QStringLiteral("Dossier : ") + dirs.dataDir()), qPrintable(problem));
+        QVERIFY2(problem.endsWith(QStringLiteral("Raison : accès refusé")), qPrintable(problem));
+        problem.clear();
+        auto first = takeInstanceLock(dirs.dataDir(), &problem);
+        QVERIFY(!takeInstanceLock(dirs.dataDir(), &problem));
+        QCOMPARE(problem, QString());  // a running copy: the caller says "KASTLOG est deja lance"
+    }
+
+    void fullDiskIsNotAnotherCopy() {
+        TestDirs dirs;
+        QString problem;
+        {
+            FileSizeLimit full(4);
+            if (!full.inForce()) QSKIP("no file-size limit here");
+            QVERIFY(!takeInstanceLock(dirs.dataDir(), &problem));
+        }
+        QVERIFY2(problem.endsWith(QStringLiteral("Raison : le fichier dépasse la taille permise")), qPrintable(problem));
+        QVERIFY(!dirs.exists(QStringLiteral("KASTLOG.probe")));
     }
 
     void templateIsWrittenWhenAbsent() {

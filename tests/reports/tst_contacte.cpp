@@ -39,6 +39,8 @@ struct Rig {
         s.printer = &printer;
         w = std::make_unique<AffContacte>(s, station);
         w->show();
+        w->activateWindow();  // the focus moves between its controls as for the operator
+        (void)QTest::qWaitForWindowActive(w.get(), 1000);
     }
     template <class T> T *child(const char *name) const { return w->findChild<T *>(QLatin1String(name)); }
     QStringList rows() const {
@@ -47,7 +49,10 @@ struct Rig {
         for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
         return out;
     }
-    void click(const char *button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    void click(const char *button) {
+        child<QPushButton>(button)->setFocus();  // as a real click does: the typed text loses the focus
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    }
     void typeGroup(const QString &text) {
         auto *c = child<QComboBox>("Bande_D");
         c->lineEdit()->selectAll();

@@ -239,6 +239,7 @@ void TestWebWindows::clusterTypedText_data() {
     QTest::newRow("a token is no entry") << "430" << -1 << "/dxc/top_50__MHz.html";
     QTest::newRow("an entry typed out") << "432 Mhz" << 12 << "/dxc/top_50_430_MHz.html";
     QTest::newRow("an entry inside other text") << "xyz 14 Mhz" << -1 << "/dxc/top_50__MHz.html";
+    QTest::newRow("the start of an entry") << "14" << -1 << "/dxc/top_50__MHz.html";
 }
 
 void TestWebWindows::clusterTypedText() {
@@ -247,12 +248,15 @@ void TestWebWindows::clusterTypedText() {
     QFETCH(QString, path);
     m_settings->setValue(Settings::stationSection(m_station.call), BandeCluster, QStringLiteral("5"));
     Cluster *w = openCluster();
+    w->activateWindow();  // the focus moves between its controls as for the operator
+    (void)QTest::qWaitForWindowActive(w, 1000);
     QLineEdit *edit = combo(w)->lineEdit();
     QVERIFY(edit);
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(edit, typed);
     QCOMPARE(combo(w)->currentText(), typed);
+    afficher(w)->setFocus();  // as a real click does: the typed text loses the focus
     QTest::mouseClick(afficher(w), Qt::LeftButton);
     QCOMPARE(m_browser.urls.last(), "http://" + ClusterHost + path);
     QCOMPARE(stored(m_station.call), QString::number(position));
