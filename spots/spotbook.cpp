@@ -1,0 +1,33 @@
+#include "spots/spotbook.h"
+
+#include "logstore/bandgroup.h"
+#include "logstore/record.h"
+
+namespace kastlog::spots {
+
+bool SpotBook::add(const Spot &spot, const QDateTime &receivedUtc) {
+    if (spot.reference.isEmpty() || spot.band.isEmpty()) return false;
+    m_rows.prepend({spot, receivedUtc, contacted(spot)});
+    if (m_rows.size() > MaxSpots) m_rows.resize(MaxSpots);
+    return true;
+}
+
+void SpotBook::expire(const QDateTime &nowUtc) {
+    const QDateTime limit = nowUtc.addSecs(-60 * KeepMinutes);
+    while (!m_rows.isEmpty() && m_rows.last().received < limit) m_rows.removeLast();
+}
+
+void SpotBook::setLog(const QStringList &logLines) {
+    // Only the lines of a castle can match it: the entry's own search then runs over those.
+    m_logByRef.clear();
+    for (const QString &line : logLines) m_logByRef[column(line, 35, 5)].append(line);
+    for (SpotRow &r : m_rows) r.contacted = contacted(r.spot);
+}
+
+bool SpotBook::contacted(const Spot &spot) const {
+    const auto it = m_logByRef.constFind(spot.reference);
+    if (it == m_logByRef.constEnd()) return false;
+    return rechercheChateauContacte(*it, spot.reference, bandGroup(spot.band)).found;
+}
+
+}  // namespace kastlog::spots
