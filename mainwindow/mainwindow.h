@@ -25,6 +25,9 @@ namespace kastlog {
 
 class ColumnHeader;
 struct QsoFields;
+namespace spots {
+struct Spot;
+}
 
 // The program's version and history, as the caption, the about box and the settings show them.
 inline const QString Version = QStringLiteral(" 1.0.1");
@@ -108,6 +111,10 @@ private:
     // reference.cpp: the castle reference, the duplicate refusal, the automatic date
     void Ref_A_KeyPress(int &code);
 
+    // spots.cpp: the window "Spots DX" and a spot handed to the entry
+    void Mnu_Spots_Click();
+    void takeSpot(const spots::Spot &spot);
+
     // saving.cpp
     void Valide_A_Click();
     void resetAfterSave(const QString &dateUsed);
@@ -159,6 +166,7 @@ private:
     QTimer *Timer1 = nullptr;
     QAction *Mnu_Date_Auto = nullptr, *Mnu_Date_Man = nullptr;
     QPointer<QWidget> m_station;  // the modeless station dialog, while it is open
+    QPointer<QWidget> m_spots;    // the window "Spots DX", while it is open
 };
 
 }  // namespace kastlog
