@@ -18,6 +18,8 @@ void LineReader::reset() {
     m_skipping = false;
 }
 
+QString LineReader::pending() const { return decodeNodeText(m_partial.left(MaxLineBytes)); }
+
 QStringList LineReader::feed(const QByteArray &bytes) {
     QStringList lines;
     qsizetype pos = 0;
@@ -25,17 +27,22 @@ QStringList LineReader::feed(const QByteArray &bytes) {
         const qsizetype lf = bytes.indexOf('\n', pos);
         const qsizetype end = lf < 0 ? bytes.size() : lf;
         if (!m_skipping) {
-            const qsizetype room = MaxLineBytes - m_partial.size();
+            // One byte past the limit is kept for a while: it may be the CR of the line end.
+            const qsizetype room = MaxLineBytes + 1 - m_partial.size();
             const qsizetype n = end - pos;
             m_partial.append(bytes.constData() + pos, qMin(n, room));
-            // One byte past the limit (a CR may still be dropped) tells a cut line.
-            if (n > room && !(lf >= 0 && n == room + 1 && bytes[end - 1] == '\r')) {
+            if (n > room) {
                 ++m_cut;
                 m_skipping = true;
+                m_partial.truncate(MaxLineBytes);
             }
         }
         if (lf < 0) break;
-        if (m_partial.endsWith('\r')) m_partial.chop(1);
+        if (!m_skipping && m_partial.endsWith('\r')) m_partial.chop(1);
+        if (m_partial.size() > MaxLineBytes) {
+            ++m_cut;
+            m_partial.truncate(MaxLineBytes);
+        }
         lines.append(decodeNodeText(m_partial));
         m_partial.clear();
         m_skipping = false;

@@ -18,7 +18,7 @@ public:
     // The complete lines the bytes finish.
     QStringList feed(const QByteArray &bytes);
     // The start of the line not yet ended (a login prompt has no line end).
-    QString pending() const { return decodeNodeText(m_partial); }
+    QString pending() const;
     void clearPending() { m_partial.clear(); }
     int cutLines() const { return m_cut; }
     void reset();
