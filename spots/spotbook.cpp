@@ -1,9 +1,12 @@
 #include "spots/spotbook.h"
 
 #include "logstore/bandgroup.h"
-#include "logstore/record.h"
 
 namespace kastlog::spots {
+
+namespace {
+size_t refKey(QStringView ref) { return qHash(ref); }
+}  // namespace
 
 bool SpotBook::add(const Spot &spot, const QDateTime &receivedUtc) {
     if (spot.reference.isEmpty() || spot.band.isEmpty()) return false;
@@ -18,14 +21,15 @@ void SpotBook::expire(const QDateTime &nowUtc) {
 }
 
 void SpotBook::setLog(const QStringList &logLines) {
-    // Only the lines of a castle can match it: the entry's own search then runs over those.
+    // Only the lines of a castle can match it: the entry's own search then runs over those
+    // with the same hash of the reference column, and compares exactly.
     m_logByRef.clear();
-    for (const QString &line : logLines) m_logByRef[column(line, 35, 5)].append(line);
+    for (const QString &line : logLines) m_logByRef[refKey(QStringView(line).mid(34, 5))].append(line);
     for (SpotRow &r : m_rows) r.contacted = contacted(r.spot);
 }
 
 bool SpotBook::contacted(const Spot &spot) const {
-    const auto it = m_logByRef.constFind(spot.reference);
+    const auto it = m_logByRef.constFind(refKey(spot.reference));
     if (it == m_logByRef.constEnd()) return false;
     return rechercheChateauContacte(*it, spot.reference, bandGroup(spot.band)).found;
 }

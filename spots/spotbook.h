@@ -34,7 +34,7 @@ private:
     bool contacted(const Spot &spot) const;
 
     QList<SpotRow> m_rows;
-    QHash<QString, QStringList> m_logByRef;  // log lines by their reference column
+    QHash<size_t, QStringList> m_logByRef;  // log lines by the hash of their reference column
 };
 
 }  // namespace kastlog::spots

@@ -3,6 +3,8 @@
 #include "reports/map/provinces.h"
 
 #include <QList>
+#include <iterator>
+
 
 namespace kastlog::spots {
 
@@ -38,6 +40,26 @@ QStringView word(QStringView s, qsizetype &pos) {
     return s.mid(start, pos - start);
 }
 
+// A frequency as nodes write it: digits with at most one decimal point. Read by hand: the
+// general number reader costs more than the rest of the line.
+bool readKhz(QStringView w, double &khz) {
+    double whole = 0, scale = 0;
+    bool digits = false;
+    for (QChar c : w) {
+        if (isDigit(c)) {
+            digits = true;
+            if (scale == 0) whole = whole * 10 + (c.unicode() - u'0');
+            else whole += (c.unicode() - u'0') * (scale /= 10);
+        } else if (c == u'.' && scale == 0) {
+            scale = 1;
+        } else {
+            return false;
+        }
+    }
+    khz = whole;
+    return digits && w.size() <= 12;
+}
+
 bool isTime(QStringView w) {
     return w.size() == 5 && isDigit(w[0]) && isDigit(w[1]) && isDigit(w[2]) && isDigit(w[3]) &&
            (w[4] == u'Z' || w[4] == u'z');
@@ -57,64 +79,88 @@ bool isLocator(QStringView w) {
 }  // namespace
 
 QString bandForKhz(double khz) {
-    for (const BandRange &b : Bands)
-        if (khz >= b.low && khz <= b.high) return QString::fromLatin1(b.label);
+    static const QList<QString> labels = [] {
+        QList<QString> l;
+        for (const BandRange &b : Bands) l.append(QString::fromLatin1(b.label));
+        return l;
+    }();
+    for (int i = 0; i < int(std::size(Bands)); ++i)
+        if (khz >= Bands[i].low && khz <= Bands[i].high) return labels[i];
     return {};
 }
 
 QString castleReference(QStringView comment) {
-    const QString up = comment.toString().toUpper();
-    for (qsizetype i = 0; i + 5 <= up.size(); ++i) {
-        if (!isProvince(up[i], up[i + 1]) || !isDigit(up[i + 2]) || !isDigit(up[i + 3]) || !isDigit(up[i + 4]))
-            continue;
-        if (i + 5 < up.size() && isAlnum(up[i + 5])) continue;
+    auto up = [&](qsizetype i) { return comment[i].toUpper(); };
+    for (qsizetype i = 0; i + 5 <= comment.size(); ++i) {
+        if (!isDigit(comment[i + 2]) || !isDigit(comment[i + 3]) || !isDigit(comment[i + 4])) continue;
+        if (!isProvince(up(i), up(i + 1))) continue;
+        if (i + 5 < comment.size() && isAlnum(comment[i + 5])) continue;
         qsizetype before = i;
         // "DNJNM047" is the same word as "NM047".
-        if (before >= 3 && QStringView(up).mid(before - 3, 3) == u"DNJ") before -= 3;
-        if (before > 0 && isAlnum(up[before - 1])) continue;
-        return up.mid(i, 5);
+        if (before >= 3 && comment.mid(before - 3, 3).compare(u"DNJ", Qt::CaseInsensitive) == 0) before -= 3;
+        if (before > 0 && isAlnum(comment[before - 1])) continue;
+        return comment.mid(i, 5).toString().toUpper();
     }
     return {};
 }
 
-std::optional<Spot> parseSpotLine(QStringView line) {
-    const QStringView head = u"DX de ";
-    if (!line.startsWith(head, Qt::CaseInsensitive)) return std::nullopt;
+namespace {
+
+// The fields of a spot line, as views into it.
+std::optional<Spot> parse(QStringView line, bool castlesOnly) {
+    const QStringView head = u"dx de ";
+    if (line.size() < head.size()) return std::nullopt;
+    for (qsizetype i = 0; i < head.size(); ++i) {
+        const char16_t c = line[i].unicode();
+        if ((c >= u'A' && c <= u'Z' ? c + 32 : c) != head[i].unicode()) return std::nullopt;
+    }
     const qsizetype colon = line.indexOf(u':', head.size());
     if (colon < 0) return std::nullopt;
-    Spot s;
-    s.spotter = line.mid(head.size(), colon - head.size()).trimmed().toString();
-    if (s.spotter.isEmpty() || s.spotter.contains(u' ')) return std::nullopt;
+    const QStringView spotter = line.mid(head.size(), colon - head.size()).trimmed();
+    if (spotter.isEmpty() || spotter.contains(u' ')) return std::nullopt;
 
     qsizetype pos = colon + 1;
     const QStringView freq = word(line, pos);
-    bool ok = false;
-    s.khz = freq.toDouble(&ok);
-    if (!ok || !(s.khz > 0) || freq.contains(u'e', Qt::CaseInsensitive)) return std::nullopt;
-    s.frequency = freq.toString();
+    double khz = 0;
+    if (!readKhz(freq, khz) || !(khz > 0)) return std::nullopt;
     const QStringView call = word(line, pos);
     if (call.isEmpty()) return std::nullopt;
-    s.call = call.toString();
 
-    // The rest: the comment, then the time, then perhaps the locator, read from the end.
-    const QStringView rest = line.mid(pos);
-    QList<QStringView> words;
-    QList<qsizetype> starts;
-    for (qsizetype p = 0;;) {
-        const QStringView w = word(rest, p);
-        if (w.isEmpty()) break;
-        words.append(w);
-        starts.append(p - w.size());
+    // The rest, read from its end: perhaps a locator, then the time; the comment before.
+    const QStringView rest = line.mid(pos).trimmed();
+    auto lastWord = [](QStringView text, QStringView &before) {
+        qsizetype start = text.size();
+        while (start > 0 && !text[start - 1].isSpace()) --start;
+        before = text.left(start).trimmed();
+        return text.mid(start);
+    };
+    QStringView comment, locator;
+    QStringView last = lastWord(rest, comment);
+    if (!isTime(last) && isLocator(last)) {
+        locator = last;
+        last = lastWord(comment, comment);
     }
-    qsizetype t = words.size() - 1;
-    if (t >= 0 && !isTime(words[t]) && isLocator(words[t])) --t;
-    if (t < 0 || !isTime(words[t])) return std::nullopt;
-    s.time = words[t].toString();
-    if (t + 1 < words.size()) s.locator = words[t + 1].toString();
-    s.comment = rest.left(starts[t]).trimmed().toString();
-    s.band = bandForKhz(s.khz);
-    s.reference = castleReference(s.comment);
+    if (!isTime(last)) return std::nullopt;
+
+    Spot s;
+    s.band = bandForKhz(khz);
+    s.reference = castleReference(comment);
+    // Most lines of a node are no castle spot: they are dropped before any text is copied.
+    if (castlesOnly && (s.band.isEmpty() || s.reference.isEmpty())) return std::nullopt;
+    s.khz = khz;
+    s.spotter = spotter.toString();
+    s.frequency = freq.toString();
+    s.call = call.toString();
+    s.comment = comment.toString();
+    s.time = last.toString();
+    s.locator = locator.toString();
     return s;
 }
+
+}  // namespace
+
+std::optional<Spot> parseSpotLine(QStringView line) { return parse(line, false); }
+
+std::optional<Spot> parseCastleSpot(QStringView line) { return parse(line, true); }
 
 }  // namespace kastlog::spots

@@ -28,5 +28,7 @@ QString castleReference(QStringView comment);
 
 // The spot of a node line; nothing when the line is no spot line.
 std::optional<Spot> parseSpotLine(QStringView line);
+// The same, for a castle spot on one of the twelve bands only.
+std::optional<Spot> parseCastleSpot(QStringView line);
 
 }  // namespace kastlog::spots

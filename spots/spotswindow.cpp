@@ -161,7 +161,7 @@ void SpotsWindow::refreshLog() {
 }
 
 void SpotsWindow::addLine(const QString &line) {
-    const auto spot = parseSpotLine(line);
+    const auto spot = parseCastleSpot(line);
     if (!spot) return;
     expire();
     const bool full = m_book.rows().size() == MaxSpots;
