@@ -101,12 +101,28 @@ private slots:
         h.messages.clear();
         const QString band = h.text(QStringLiteral("Bande_A"));
         h.type(QStringLiteral("Ind_A"), QStringLiteral("F1"));
-        enterOn(1);
+        // A double click does what Enter does.
+        const QRect cellRect = table()->visualRect(table()->model()->index(1, 2));
+        QVERIFY2(cellRect.isValid(), "the row is on screen");
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cellRect.center());
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, cellRect.center());
         QCOMPARE(h.infos().size(), 1);
         QVERIFY(h.infos().first().contains(QStringLiteral("saisie est en cours")));
         QCOMPARE(h.text(QStringLiteral("Ind_A")), QStringLiteral("F1"));
         QCOMPARE(h.text(QStringLiteral("Bande_A")), band);
         h.clearField(QStringLiteral("Ind_A"));
+    }
+
+    // The reference goes with the call of the spot only.
+    void otherCallNoReference() {
+        enterOn(1);
+        QCOMPARE(h.text(QStringLiteral("Ind_A")), QStringLiteral("ON4VHF"));
+        h.clearField(QStringLiteral("Ind_A"));
+        h.typeEnter(QStringLiteral("Ind_A"), QStringLiteral("ON4ZZ"));
+        h.enter(QStringLiteral("Prenom_A"));
+        QVERIFY(h.hasFocus(QStringLiteral("Ref_A")));
+        QCOMPARE(h.text(QStringLiteral("Ref_A")), QString());
+        h.w<QPushButton>(QStringLiteral("Efface_A"))->click();
     }
 
     void reconnection() {
