@@ -314,6 +314,7 @@ void MainWindow::buildMenus() {
          [this] { open(m_openers.carte); });
     top(QStringLiteral("Mnu_Score"), QStringLiteral("Sc&ores"), [this] { open(m_openers.scores); });
     top(QStringLiteral("Mnu_Cluster"), QStringLiteral("Affic&her le cluster"), [this] { open(m_openers.cluster); });
+    top(QStringLiteral("Mnu_Spots"), QStringLiteral("Spo&ts"), [this] { Mnu_Spots_Click(); });
     QMenu *aide = menu(QStringLiteral("Mnu_Aide"), QStringLiteral("&Aide"));
     item(aide, QStringLiteral("Mnu_APropos"), QStringLiteral("A_&Propos"), [this] { Mnu_APropos_Click(); });
     item(aide, QStringLiteral("Mnu_Reglement"), QStringLiteral("&Règlement"), [this] { open(m_openers.reglement); });

@@ -29,6 +29,9 @@ class LogStore;
 struct ChangeResult;
 struct QsoFields;
 struct WriteResult;
+namespace spots {
+struct Spot;
+}
 
 // The program's version and history, as the caption, the about box and the settings show them.
 inline const QString Version = QStringLiteral(" 1.0.1");
@@ -115,6 +118,10 @@ private:
     // reference.cpp: the castle reference, the duplicate refusal, the automatic date
     void Ref_A_KeyPress(int &code);
 
+    // spots.cpp: the window "Spots DX" and a spot handed to the entry
+    void Mnu_Spots_Click();
+    void takeSpot(const spots::Spot &spot);
+
     // saving.cpp
     void Valide_A_Click();
     void resetAfterSave(const QString &dateUsed);
@@ -178,6 +185,7 @@ private:
     QTimer *Timer1 = nullptr;
     QAction *Mnu_Date_Auto = nullptr, *Mnu_Date_Man = nullptr;
     QPointer<QWidget> m_station;  // the modeless station dialog, while it is open
+    QPointer<QWidget> m_spots;    // the window "Spots DX", while it is open
 };
 
 }  // namespace kastlog

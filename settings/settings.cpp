@@ -72,6 +72,18 @@ void Settings::setIndicatifStation(const QString &call) { setValue(Setup, KeyInd
 void Settings::setCheminRepertoire(const QString &dir) {
     setValue(Setup, KeyChemin, QDir::toNativeSeparators(dir));
 }
+QString Settings::clusterTelnet() const { return value(Setup, QStringLiteral("Cluster Telnet"), {}); }
+void Settings::setClusterTelnet(const QString &hostPort) { setValue(Setup, QStringLiteral("Cluster Telnet"), hostPort); }
+QString Settings::clusterIndicatif(const QString &stationShown) const {
+    return value(Setup, QStringLiteral("Cluster Indicatif"), stationShown);
+}
+bool Settings::spotsNouveaux() const {
+    return value(Setup, QStringLiteral("Spots Nouveaux"), QStringLiteral("Non")) == QStringLiteral("Oui");
+}
+void Settings::setSpotsNouveaux(bool only) {
+    setValue(Setup, QStringLiteral("Spots Nouveaux"), only ? QStringLiteral("Oui") : QStringLiteral("Non"));
+}
+
 QString Settings::serveurCluster() const { return value(Setup, KeyCluster, DefaultServeurCluster); }
 QString Settings::serveurDnj() const { return value(Setup, KeyDnj, DefaultServeurDnj); }
 

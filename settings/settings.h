@@ -31,6 +31,13 @@ public:
     void setCheminRepertoire(const QString &dir);
     QString serveurCluster() const;              // host of the DX-cluster web pages
     QString serveurDnj() const;                  // host of the award's web pages
+    // The DX cluster node of the spots window, "host:port"; empty until the operator gives it.
+    QString clusterTelnet() const;
+    void setClusterTelnet(const QString &hostPort);
+    // The login sent to the node; `stationShown` (the call with "/") when absent.
+    QString clusterIndicatif(const QString &stationShown) const;
+    bool spotsNouveaux() const;                  // "Seulement les nouveaux", "Oui" / "Non"
+    void setSpotsNouveaux(bool only);
 
     // "Setup " + call. Index keys: text that is no whole number, or a number outside the
     // list (band -1..11, mode -1..2, cluster band -1..13), reads as 0.

@@ -263,7 +263,7 @@ private slots:
             if (QMenu *menu = a->menu())
                 for (QAction *item : menu->actions()) QVERIFY2(item->text().contains('&'), qPrintable(item->text()));
         }
-        QCOMPARE(top, (QStringList{"Fichier", "Date", "Station", "Liste", "Carte", "Scores", "Afficher le cluster", "Aide"}));
+        QCOMPARE(top, (QStringList{"Fichier", "Date", "Station", "Liste", "Carte", "Scores", "Afficher le cluster", "Spots", "Aide"}));
         auto caption = [&](const char *name) {
             return QString(h.window->findChild<QAction *>(QString::fromLatin1(name))->text()).remove('&');
         };

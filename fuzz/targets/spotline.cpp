@@ -1,0 +1,37 @@
+// Any bytes from a node: cutting them into lines does not depend on how they are split into
+// packets, no line is longer than the cut, and every field of a parsed spot comes from its
+// line (the reference from its comment, the band from its frequency).
+#include "fuzz/check.h"
+#include "spots/linereader.h"
+#include "spots/spotline.h"
+
+using namespace kastlog;
+using namespace kastlog::fuzz;
+using namespace kastlog::spots;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const QByteArray b = bytes(data, size);
+    LineReader whole;
+    const QStringList lines = whole.feed(b);
+    LineReader split;
+    const qsizetype half = b.size() / 2;
+    QStringList again = split.feed(b.left(half));
+    again += split.feed(b.mid(half));
+    check(lines == again, "packets change nothing", lines.join(u'\n'));
+    check(whole.cutLines() == split.cutLines(), "the same lines are cut");
+
+    for (const QString &line : lines + QStringList{whole.pending()}) {
+        check(line.size() <= MaxLineBytes, "no line past the cut", line);
+        const auto s = parseSpotLine(line);
+        if (!s) continue;
+        for (const QString *f : {&s->spotter, &s->frequency, &s->call, &s->comment, &s->time, &s->locator})
+            check(line.contains(*f), "a field comes from the line", line + u'|' + *f);
+        check(!s->spotter.isEmpty() && !s->call.isEmpty() && s->time.size() == 5, "the fields a spot needs", line);
+        check(s->band == bandForKhz(s->khz), "the band is the frequency's", line);
+        check(s->reference == castleReference(s->comment), "the reference is the comment's", line);
+        if (!s->reference.isEmpty())
+            check(s->comment.contains(s->reference, Qt::CaseInsensitive) && s->reference.size() == 5,
+                  "a reference is a word of the comment", line);
+    }
+    return 0;
+}

@@ -1,0 +1,166 @@
+#include "spots/spotline.h"
+
+#include "reports/map/provinces.h"
+
+#include <QList>
+#include <iterator>
+
+
+namespace kastlog::spots {
+
+namespace {
+
+struct BandRange {
+    double low, high;  // kHz, both included
+    const char *label;
+};
+
+// The amateur allocations of the twelve bands the entry offers, wide enough for every region.
+constexpr BandRange Bands[] = {
+    {1800, 2000, "1.8 Mhz"},     {3500, 4000, "3.5 Mhz"},     {7000, 7300, "7.0 Mhz"},
+    {10100, 10150, "10 Mhz"},    {14000, 14350, "14 Mhz"},    {18068, 18168, "18 Mhz"},
+    {21000, 21450, "21 Mhz"},    {24890, 24990, "24 Mhz"},    {28000, 29700, "28 Mhz"},
+    {50000, 54000, "50 Mhz"},    {144000, 148000, "144 Mhz"}, {430000, 440000, "432 Mhz"},
+};
+
+bool isAlnum(QChar c) { return c.isLetterOrNumber(); }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+bool isProvince(QChar a, QChar b) {
+    for (const auto &p : carte::Provinces)
+        if (a == QLatin1Char(p.code[0]) && b == QLatin1Char(p.code[1])) return true;
+    return false;
+}
+
+// Next blank-separated word from `pos`; empty at the end.
+QStringView word(QStringView s, qsizetype &pos) {
+    while (pos < s.size() && s[pos].isSpace()) ++pos;
+    const qsizetype start = pos;
+    while (pos < s.size() && !s[pos].isSpace()) ++pos;
+    return s.mid(start, pos - start);
+}
+
+// A frequency as nodes write it: digits with at most one decimal point. Read by hand: the
+// general number reader costs more than the rest of the line.
+bool readKhz(QStringView w, double &khz) {
+    double whole = 0, scale = 0;
+    bool digits = false;
+    for (QChar c : w) {
+        if (isDigit(c)) {
+            digits = true;
+            if (scale == 0) whole = whole * 10 + (c.unicode() - u'0');
+            else whole += (c.unicode() - u'0') * (scale /= 10);
+        } else if (c == u'.' && scale == 0) {
+            scale = 1;
+        } else {
+            return false;
+        }
+    }
+    khz = whole;
+    return digits && w.size() <= 12;
+}
+
+bool isTime(QStringView w) {
+    return w.size() == 5 && isDigit(w[0]) && isDigit(w[1]) && isDigit(w[2]) && isDigit(w[3]) &&
+           (w[4] == u'Z' || w[4] == u'z');
+}
+
+bool isLocator(QStringView w) {
+    if (w.size() != 4 && w.size() != 6) return false;
+    for (qsizetype i = 0; i < w.size(); ++i) {
+        const bool digit = isDigit(w[i]);
+        if ((i == 2 || i == 3) != digit) return false;
+        const QChar c = w[i].toUpper();
+        if (!digit && !(c >= u'A' && c <= u'X')) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString bandForKhz(double khz) {
+    static const QList<QString> labels = [] {
+        QList<QString> l;
+        for (const BandRange &b : Bands) l.append(QString::fromLatin1(b.label));
+        return l;
+    }();
+    for (int i = 0; i < int(std::size(Bands)); ++i)
+        if (khz >= Bands[i].low && khz <= Bands[i].high) return labels[i];
+    return {};
+}
+
+QString castleReference(QStringView comment) {
+    auto up = [&](qsizetype i) { return comment[i].toUpper(); };
+    for (qsizetype i = 0; i + 5 <= comment.size(); ++i) {
+        if (!isDigit(comment[i + 2]) || !isDigit(comment[i + 3]) || !isDigit(comment[i + 4])) continue;
+        if (!isProvince(up(i), up(i + 1))) continue;
+        if (i + 5 < comment.size() && isAlnum(comment[i + 5])) continue;
+        qsizetype before = i;
+        // "DNJNM047" is the same word as "NM047".
+        if (before >= 3 && comment.mid(before - 3, 3).compare(u"DNJ", Qt::CaseInsensitive) == 0) before -= 3;
+        if (before > 0 && isAlnum(comment[before - 1])) continue;
+        return comment.mid(i, 5).toString().toUpper();
+    }
+    return {};
+}
+
+namespace {
+
+// The fields of a spot line, as views into it.
+std::optional<Spot> parse(QStringView line, bool castlesOnly) {
+    const QStringView head = u"dx de ";
+    if (line.size() < head.size()) return std::nullopt;
+    for (qsizetype i = 0; i < head.size(); ++i) {
+        const char16_t c = line[i].unicode();
+        if ((c >= u'A' && c <= u'Z' ? c + 32 : c) != head[i].unicode()) return std::nullopt;
+    }
+    const qsizetype colon = line.indexOf(u':', head.size());
+    if (colon < 0) return std::nullopt;
+    const QStringView spotter = line.mid(head.size(), colon - head.size()).trimmed();
+    if (spotter.isEmpty() || spotter.contains(u' ')) return std::nullopt;
+
+    qsizetype pos = colon + 1;
+    const QStringView freq = word(line, pos);
+    double khz = 0;
+    if (!readKhz(freq, khz) || !(khz > 0)) return std::nullopt;
+    const QStringView call = word(line, pos);
+    if (call.isEmpty()) return std::nullopt;
+
+    // The rest, read from its end: perhaps a locator, then the time; the comment before.
+    const QStringView rest = line.mid(pos).trimmed();
+    auto lastWord = [](QStringView text, QStringView &before) {
+        qsizetype start = text.size();
+        while (start > 0 && !text[start - 1].isSpace()) --start;
+        before = text.left(start).trimmed();
+        return text.mid(start);
+    };
+    QStringView comment, locator;
+    QStringView last = lastWord(rest, comment);
+    if (!isTime(last) && isLocator(last)) {
+        locator = last;
+        last = lastWord(comment, comment);
+    }
+    if (!isTime(last)) return std::nullopt;
+
+    Spot s;
+    s.band = bandForKhz(khz);
+    s.reference = castleReference(comment);
+    // Most lines of a node are no castle spot: they are dropped before any text is copied.
+    if (castlesOnly && (s.band.isEmpty() || s.reference.isEmpty())) return std::nullopt;
+    s.khz = khz;
+    s.spotter = spotter.toString();
+    s.frequency = freq.toString();
+    s.call = call.toString();
+    s.comment = comment.toString();
+    s.time = last.toString();
+    s.locator = locator.toString();
+    return s;
+}
+
+}  // namespace
+
+std::optional<Spot> parseSpotLine(QStringView line) { return parse(line, false); }
+
+std::optional<Spot> parseCastleSpot(QStringView line) { return parse(line, true); }
+
+}  // namespace kastlog::spots

@@ -1,0 +1,109 @@
+// The node dialogue against a node the test plays on 127.0.0.1.
+#include "spots/nodeclient.h"
+#include "tests/spots/node.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace kastlog;
+using namespace kastlog::spots;
+
+class TstNodeClient : public QObject {
+    Q_OBJECT
+private slots:
+    void loginThenLines() {
+        test::Node node;
+        QVERIFY(node.listen());
+        NodeClient c;
+        QSignalSpy lines(&c, &NodeClient::lineReceived);
+        c.connectTo(node.address(), QStringLiteral("Q1ABC/P"));
+        QCOMPARE(c.status(), QStringLiteral("Connexion..."));
+        QTRY_VERIFY_WITH_TIMEOUT(node.client, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(c.status(), QStringLiteral("Connecté à ") + node.address(), 5000);
+        node.send("Welcome\r\nPlease enter your log");
+        QTest::qWait(50);
+        QVERIFY(node.received.isEmpty());  // half a prompt is no prompt
+        node.send("in: ");
+        QTRY_COMPARE_WITH_TIMEOUT(node.received, QByteArray("Q1ABC/P\r\n"), 5000);
+        node.send("DX de ON4XX: 14025.0 ON4DNJ NM047 1234Z\r\n" + QByteArray(100000, 'z') + "\r\n");
+        QByteArray high;
+        for (int b = 0x80; b <= 0xFF; ++b) high.append(char(b));
+        node.send(high + "\r\nlast\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(lines.size(), 5, 5000);
+        QCOMPARE(lines[0][0].toString(), QStringLiteral("Welcome"));
+        QCOMPARE(lines[1][0].toString(), QStringLiteral("DX de ON4XX: 14025.0 ON4DNJ NM047 1234Z"));
+        QCOMPARE(lines[2][0].toString().size(), MaxLineBytes);
+        QCOMPARE(c.cutLines(), 1);
+        const QString cp = lines[3][0].toString();  // not UTF-8: read as Windows-1252
+        QCOMPARE(cp.size(), 128);
+        QCOMPARE(cp.front(), QChar(0x20AC));
+        QCOMPARE(cp.back(), QChar(0xFF));
+        QCOMPARE(lines[4][0].toString(), QStringLiteral("last"));
+    }
+
+    void promptAsAWholeLine() {
+        test::Node node;
+        QVERIFY(node.listen());
+        NodeClient c;
+        c.connectTo(node.address(), QStringLiteral("ON4AA"));
+        QTRY_VERIFY_WITH_TIMEOUT(node.client, 5000);
+        node.send("Please enter your CALL:\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(node.received, QByteArray("ON4AA\r\n"), 5000);
+    }
+
+    // A node that closes is tried again after 5 s (a 10 ms second here); a node that refuses
+    // is tried after 5, then 10, then 20 s.
+    void reconnection() {
+        test::Node node;
+        QVERIFY(node.listen());
+        NodeClient c;
+        c.setSecondMs(10);
+        c.connectTo(node.address(), QStringLiteral("ON4AA"));
+        QTRY_COMPARE_WITH_TIMEOUT(node.connections, 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(c.isConnected(), 5000);
+        c.setSecondMs(100000);  // to read the status before the next attempt
+        node.client->disconnectFromHost();
+        QTRY_VERIFY_WITH_TIMEOUT(c.status().startsWith(QStringLiteral("Déconnecté : ")), 5000);
+        QVERIFY2(c.status().endsWith(QStringLiteral("(nouvel essai dans 5 s)")), qPrintable(c.status()));
+        QVERIFY(c.retryPending());
+        c.setSecondMs(10);
+        c.reconnect();  // "Reconnecter" does not wait
+        QTRY_COMPARE_WITH_TIMEOUT(node.connections, 2, 5000);
+
+        const quint16 port = node.server.serverPort();
+        node.server.close();
+        node.client->abort();
+        QStringList seen;
+        connect(&c, &NodeClient::statusChanged, this, [&seen](const QString &s) { seen << s; });
+        QTRY_VERIFY_WITH_TIMEOUT(seen.filter(QStringLiteral("nouvel essai dans 20 s")).size() == 1, 10000);
+        QVERIFY(seen.filter(QStringLiteral("nouvel essai dans 5 s")).size() == 1);
+        QVERIFY(seen.filter(QStringLiteral("nouvel essai dans 10 s")).size() == 1);
+        QVERIFY(seen.contains(QStringLiteral("Connexion...")));
+        QVERIFY(node.listen(port));  // the node is back: the client finds it on its own
+        QTRY_COMPARE_WITH_TIMEOUT(node.connections, 3, 10000);
+
+        c.disconnectFromNode();
+        QCOMPARE(c.status(), QStringLiteral("Déconnecté : arrêt demandé"));
+        QVERIFY(!c.retryPending());
+        QCOMPARE(NodeClient::reconnectDelay(4), 60);
+        QCOMPARE(NodeClient::reconnectDelay(9), 60);
+    }
+
+    void badAddress_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no port") << "dx.example.org";
+        QTest::newRow("port 0") << "dx.example.org:0";
+        QTest::newRow("port too big") << "dx.example.org:70000";
+        QTest::newRow("empty") << "";
+    }
+    void badAddress() {
+        QFETCH(QString, text);
+        NodeClient c;
+        c.connectTo(text, QStringLiteral("ON4AA"));
+        QCOMPARE(c.status(), QStringLiteral("Déconnecté : noeud invalide, entrez hote:port"));
+        QVERIFY(!c.retryPending());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstNodeClient)
+#include "tst_nodeclient.moc"
