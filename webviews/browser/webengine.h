@@ -11,12 +11,9 @@ namespace ui {
 class BrowserFactory;
 }
 
-// Call in main() before the QApplication is created: WebEngine needs contexts shared
-// between windows, which can only be asked for then.
-void prepareWebEngineBeforeApplication();
-
-// The program's browser factory. Its first create() loads the module (switching the
-// browser's sandbox off where it cannot run, see below); when the module cannot be loaded
+// The program's browser factory. Its first create() makes the OpenGL context WebEngine
+// shares with its windows and loads the module (switching the browser's sandbox off where
+// it cannot run, see below); when the module cannot be loaded
 // the windows still open, with a plain notice in place of the page.
 ui::BrowserFactory *lazyWebEngineFactory();
 
