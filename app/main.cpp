@@ -1,5 +1,5 @@
 // KASTLOG: one window, `Main`, over the station's log in the per-user data directory.
-#include "app/firstpaint.h"
+#include "app/startupreport.h"
 #include "logstore/clock.h"
 #include "mainwindow/instance.h"
 #include "mainwindow/mainwindow.h"
@@ -48,7 +48,7 @@ int main(int argc, char **argv) {
     kastlog::MainWindow window(services);
     kastlog::addReportOpeners(window.openers(), services, window, window, &window);
     kastlog::addWebOpeners(window.openers(), services, window, &window);
-    kastlog::reportFirstPaintWhenAsked(&window);
+    kastlog::reportStartupWhenAsked(&window, services.browser);
     if (!window.start()) return 0;
     return app.exec();
 }

@@ -69,6 +69,7 @@ public:
         return std::make_unique<NoticeView>(parent);
     }
     bool loaded() const { return m_real != nullptr; }
+    QString path() const { return m_path; }
 
 private:
     void load() {
@@ -88,6 +89,7 @@ private:
             auto make = reinterpret_cast<Make>(lib.resolve(webengine::FactorySymbol));
             if (make) {
                 m_real = make();
+                m_path = path;
                 return;
             }
             errors << path + QStringLiteral(": ") + lib.errorString();
@@ -97,6 +99,7 @@ private:
     }
 
     QStringList m_candidates;
+    QString m_path;
     bool m_tried = false;
     ui::BrowserFactory *m_real = nullptr;  // owned by the module, lives until exit
 };
@@ -140,6 +143,7 @@ bool disableSandboxWhereNeeded() {
 }
 
 bool moduleLoaded() { return theFactory().loaded(); }
+QString loadedModulePath() { return theFactory().path(); }
 
 std::unique_ptr<ui::BrowserFactory> loadingFactory(const QStringList &candidates) {
     return std::make_unique<LazyFactory>(candidates);

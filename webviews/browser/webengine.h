@@ -30,8 +30,9 @@ bool sandboxMustBeOff(bool runningAsRoot, const QString &platformName);
 // Returns whether the sandbox is off for this process.
 bool disableSandboxWhereNeeded();
 
-// Whether the program's factory has loaded the module.
+// Whether the program's factory has loaded the module, and from where (empty if not).
 bool moduleLoaded();
+QString loadedModulePath();
 
 // A factory like the program's one that looks for the module at `candidates` only (tests).
 std::unique_ptr<ui::BrowserFactory> loadingFactory(const QStringList &candidates);
