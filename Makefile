@@ -5,12 +5,13 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 RUN_PKGS   := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev libgl-dev fonts-dejavu-core fonts-liberation
-TEST_PKGS  := $(RUN_PKGS) poppler-utils
+DEB_PKGS   := dpkg-dev file lintian desktop-file-utils appstream
+TEST_PKGS  := $(RUN_PKGS) poppler-utils $(DEB_PKGS)
 FUZZ_PKGS  := $(RUN_PKGS) clang-14 libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
 
-.PHONY: run test check-sanitize build deps-run deps-test deps-fuzz configure clean install fuzz
+.PHONY: run test check-sanitize build deps-run deps-test deps-fuzz deps-deb configure clean install fuzz deb
 
 # The ADIF check reads the export back with a Node.js ADIF reader; Node may come from
 # elsewhere than Debian's packages, so it is looked for by command.
@@ -41,6 +42,9 @@ endef
 deps-fuzz:
 	$(call install_missing,$(FUZZ_PKGS))
 
+deps-deb:
+	$(call install_missing,$(RUN_PKGS) $(DEB_PKGS))
+
 configure:
 	$(call configure_tree,$(BUILD))
 
@@ -66,6 +70,13 @@ check-sanitize: deps-test
 install: deps-run
 	@$(MAKE) --no-print-directory build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# kastlog_<version>_<arch>.deb in this folder, made by CPack from the built tree.
+deb: deps-deb
+	@$(MAKE) --no-print-directory build
+	cd $(BUILD) && cpack -G DEB -B deb
+	cp $(BUILD)/deb/kastlog_*.deb .
+	lintian kastlog_*.deb || true
 
 # Runs each libFuzzer target FUZZ_SECONDS seconds from its corpus in fuzz/corpus/, merges
 # what it finds there; an input that breaks a target is kept there as a regression test.

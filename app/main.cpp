@@ -1,4 +1,5 @@
 // KASTLOG: one window, `Main`, over the station's log in the per-user data directory.
+#include "app/startupreport.h"
 #include "logstore/clock.h"
 #include "mainwindow/instance.h"
 #include "mainwindow/mainwindow.h"
@@ -15,7 +16,6 @@
 #include <QTranslator>
 
 int main(int argc, char **argv) {
-    kastlog::prepareWebEngineBeforeApplication();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("DNJ"));
     QApplication::setApplicationName(QStringLiteral("KASTLOG"));
@@ -49,6 +49,7 @@ int main(int argc, char **argv) {
     kastlog::MainWindow window(services);
     kastlog::addReportOpeners(window.openers(), services, window, window, &window);
     kastlog::addWebOpeners(window.openers(), services, window, &window);
+    kastlog::reportStartupWhenAsked(&window, services.browser);
     if (!window.start()) return 0;
     return app.exec();
 }

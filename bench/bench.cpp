@@ -71,12 +71,12 @@ QString scratchDir() {
 int main(int argc, char **argv) {
     // The window cases need a QApplication; they create one through this hook if present.
     extern int benchMain(int, char **, const std::function<void()> &);
-    // An argument keeps only the cases whose name holds it ("spots:").
-    const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    // An argument keeps only the cases whose name contains it.
+    const QByteArray only = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     return benchMain(argc, argv, [only] {
         for (auto &[order, c] : bench::registry()) {
             (void)order;
-            if (!QString::fromLatin1(c.first).contains(only)) continue;
+            if (!only.isEmpty() && !QByteArray(c.first).contains(only)) continue;
             std::printf("-- %s\n", c.first);
             c.second();
         }

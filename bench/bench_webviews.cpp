@@ -21,13 +21,6 @@
 
 namespace {
 
-// WebEngine asks for shared contexts before the application exists; the runner's main()
-// knows nothing of the browser, so ask from here, at static initialisation.
-const bool sharedContexts = [] {
-    kastlog::prepareWebEngineBeforeApplication();
-    return true;
-}();
-
 const QString Call = QStringLiteral("ON4WEB");
 
 struct Program {

@@ -30,14 +30,25 @@ QFont makeFont(const QString &family, double pointSize, bool bold) {
 
 }  // namespace
 
-QtPrinter::QtPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    m_font = makeFont(QStringLiteral("Courier New"), 9, false);
-}
+QtPrinter::QtPrinter() { m_font = makeFont(QStringLiteral("Courier New"), 9, false); }
 
 QtPrinter::QtPrinter(const QString &pdfPath) : QtPrinter() {
     m_toFile = true;
-    m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setOutputFileName(pdfPath);
+    m_pdfPath = pdfPath;
+}
+
+// Made on first use: a QPrinter loads the system's print support (CUPS and the libraries
+// it needs), which the program's start-up has no use for. Kept afterwards, with the
+// printer chosen in the dialog.
+QPrinter *QtPrinter::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (m_toFile) {
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+            m_printer->setOutputFileName(m_pdfPath);
+        }
+    }
+    return m_printer.get();
 }
 
 QtPrinter::~QtPrinter() {
@@ -46,7 +57,7 @@ QtPrinter::~QtPrinter() {
 
 bool QtPrinter::selectPrinter(QWidget *parent) {
     if (m_toFile) return true;
-    QPrintDialog dialog(m_printer.get(), parent);
+    QPrintDialog dialog(printer(), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -61,7 +72,7 @@ bool QtPrinter::begin() {
     if (m_painter && m_painter->isActive()) return true;
     if (!m_failure.isEmpty()) return false;
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_printer.get())) {
+    if (!m_painter->begin(printer())) {
         m_failure = QStringLiteral("L'imprimante ne peut pas commencer l'impression");
         if (!m_printer->printerName().isEmpty())
             m_failure += QStringLiteral(" (") + m_printer->printerName() + QLatin1Char(')');
@@ -75,7 +86,7 @@ bool QtPrinter::begin() {
 
 void QtPrinter::printLine(const QString &line) {
     if (!m_failure.isEmpty() || !begin()) return;
-    const QFontMetricsF metrics(m_font, m_printer.get());
+    const QFontMetricsF metrics(m_font, printer());
     const double height = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
     if (m_y > 0 && m_y + metrics.height() > height) {
         if (!m_printer->newPage()) {

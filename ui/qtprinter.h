@@ -25,10 +25,12 @@ public:
 
 private:
     bool begin();
+    QPrinter *printer();
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
     bool m_toFile = false;
+    QString m_pdfPath;
     QFont m_font;
     double m_y = 0;        // top of the next line, in device units
     QString m_failure;     // why the document could not be started

@@ -32,6 +32,8 @@ class TestQtPrinter : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    // First, while nothing in this process has printed yet.
+    void printSupportLoadsOnFirstUse();
     void manyLinesFlowOntoPages();
     void columnsLineUp();
     void accentsArePrinted();
@@ -46,6 +48,22 @@ private:
 void TestQtPrinter::initTestCase() {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QFAIL("pdftotext (poppler-utils) is needed to read the printed pages back");
+}
+
+bool printSupportInProcess() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libcups");
+}
+
+// The program makes its printer at start-up; the system's print support must wait for the
+// first printed list. Then a PDF still comes out.
+void TestQtPrinter::printSupportLoadsOnFirstUse() {
+    const QString pdf = m_dir.filePath(QStringLiteral("first.pdf"));
+    QtPrinter system, file(pdf);
+    QVERIFY(!printSupportInProcess());
+    file.printLine(QStringLiteral("NM047"));
+    QVERIFY(file.endDocument(nullptr));
+    QVERIFY(pdfText(pdf).contains(QStringLiteral("NM047")));
 }
 
 void TestQtPrinter::manyLinesFlowOntoPages() {

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QOpenGLContext>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -122,7 +123,6 @@ private:
 
 void TestWebEngine::initTestCase() {
     test::isolateUserDirectories();
-    QVERIFY(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
 }
 
 void TestWebEngine::init() {
@@ -145,6 +145,9 @@ void TestWebEngine::cleanup() {
 void TestWebEngine::noWebEngineBeforeTheFirstWindow() {
     QVERIFY(!webengine::moduleLoaded());
     QVERIFY(!webEngineInProcess());
+    // No OpenGL either: the shared context is made by the first web window, not at start-up.
+    QVERIFY(!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
+    QVERIFY(!QOpenGLContext::globalShareContext());
 }
 
 void TestWebEngine::sandbox_data() {
@@ -213,6 +216,7 @@ void TestWebEngine::realPageTitleArrives() {
     w.show();
     QVERIFY(webengine::moduleLoaded());
     QVERIFY(webEngineInProcess());
+    QVERIFY(QOpenGLContext::globalShareContext());
     QVERIFY(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));  // offscreen here
 
     QWidget *view = w.findChild<QWidget *>(QStringLiteral("WebBrowser1"));
@@ -277,8 +281,8 @@ void TestWebEngine::unreachableServerStillOpensTheWindows() {
     QVERIFY(failed);
 }
 
+// Built as the program builds its application: nothing asked of OpenGL beforehand.
 int main(int argc, char **argv) {
-    prepareWebEngineBeforeApplication();
     QApplication app(argc, argv);
     TestWebEngine tc;
     return QTest::qExec(&tc, argc, argv);

@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLibrary>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
 
 #include <memory>
 #include <unistd.h>
@@ -15,6 +17,10 @@
 #ifndef KASTLOG_WEBENGINE_BUILD_DIR
 #define KASTLOG_WEBENGINE_BUILD_DIR ""
 #endif
+
+// QtGui's own setter (exported, not in a public header) of the context that
+// QOpenGLContext::globalShareContext() returns.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 namespace kastlog {
 
@@ -40,6 +46,19 @@ private:
     QLabel *m_label;
 };
 
+// WebEngine draws through an OpenGL context shared with its windows and crashes without
+// one. Qt::AA_ShareOpenGLContexts would make it when the application is built, loading the
+// GL driver (tens of MB, tens of ms) for windows the operator may never open; made here, on
+// the first web window, it serves the same (offscreen, where create() fails, WebEngine
+// draws without GL as it does with the attribute).
+void shareContextsFromNowOn() {
+    if (QOpenGLContext::globalShareContext()) return;
+    auto *context = new QOpenGLContext(qApp);
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    qt_gl_set_global_share_context(context);
+}
+
 class LazyFactory : public ui::BrowserFactory {
 public:
     // No candidates: the usual places, found when the first view is asked for.
@@ -50,6 +69,7 @@ public:
         return std::make_unique<NoticeView>(parent);
     }
     bool loaded() const { return m_real != nullptr; }
+    QString path() const { return m_path; }
 
 private:
     void load() {
@@ -63,11 +83,13 @@ private:
                 errors << path + QStringLiteral(": absent");
                 continue;
             }
+            shareContextsFromNowOn();  // before WebEngine's libraries load and look for it
             QLibrary lib(path);  // never unloaded: WebEngine cannot be torn down and restarted
             using Make = ui::BrowserFactory *(*)();
             auto make = reinterpret_cast<Make>(lib.resolve(webengine::FactorySymbol));
             if (make) {
                 m_real = make();
+                m_path = path;
                 return;
             }
             errors << path + QStringLiteral(": ") + lib.errorString();
@@ -77,6 +99,7 @@ private:
     }
 
     QStringList m_candidates;
+    QString m_path;
     bool m_tried = false;
     ui::BrowserFactory *m_real = nullptr;  // owned by the module, lives until exit
 };
@@ -87,10 +110,6 @@ LazyFactory &theFactory() {
 }
 
 }  // namespace
-
-void prepareWebEngineBeforeApplication() {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
 
 ui::BrowserFactory *lazyWebEngineFactory() { return &theFactory(); }
 
@@ -124,6 +143,7 @@ bool disableSandboxWhereNeeded() {
 }
 
 bool moduleLoaded() { return theFactory().loaded(); }
+QString loadedModulePath() { return theFactory().path(); }
 
 std::unique_ptr<ui::BrowserFactory> loadingFactory(const QStringList &candidates) {
     return std::make_unique<LazyFactory>(candidates);

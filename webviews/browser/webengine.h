@@ -11,12 +11,9 @@ namespace ui {
 class BrowserFactory;
 }
 
-// Call in main() before the QApplication is created: WebEngine needs contexts shared
-// between windows, which can only be asked for then.
-void prepareWebEngineBeforeApplication();
-
-// The program's browser factory. Its first create() loads the module (switching the
-// browser's sandbox off where it cannot run, see below); when the module cannot be loaded
+// The program's browser factory. Its first create() makes the OpenGL context WebEngine
+// shares with its windows and loads the module (switching the browser's sandbox off where
+// it cannot run, see below); when the module cannot be loaded
 // the windows still open, with a plain notice in place of the page.
 ui::BrowserFactory *lazyWebEngineFactory();
 
@@ -33,8 +30,9 @@ bool sandboxMustBeOff(bool runningAsRoot, const QString &platformName);
 // Returns whether the sandbox is off for this process.
 bool disableSandboxWhereNeeded();
 
-// Whether the program's factory has loaded the module.
+// Whether the program's factory has loaded the module, and from where (empty if not).
 bool moduleLoaded();
+QString loadedModulePath();
 
 // A factory like the program's one that looks for the module at `candidates` only (tests).
 std::unique_ptr<ui::BrowserFactory> loadingFactory(const QStringList &candidates);

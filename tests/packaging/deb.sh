@@ -1,0 +1,94 @@
+#!/bin/bash
+# Builds the Debian package from the built tree, checks its control fields and file list,
+# validates the desktop entry, the metainfo and the man page, runs lintian (no error),
+# then unpacks it into a temporary root and starts the unpacked program offscreen: once
+# with --version, once normally, where it loads the browser module of that root and
+# writes only into the per-user folders.
+#   deb.sh BUILD_DIR VERSION
+set -eu
+build=$1
+version=$2
+tmp=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill -- -"$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+fail() { echo "$*"; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1) || { cat "$tmp/cpack.log"; fail "cpack failed"; }
+arch=$(dpkg --print-architecture)
+deb=$tmp/out/kastlog_${version}_${arch}.deb
+[ -f "$deb" ] || fail "no $deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = kastlog ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
+[ "$(field Section)" = hamradio ] || fail "Section: $(field Section)"
+field Maintainer | grep -Eq '^[^<>]+ <[^@ ]+@[^> ]+>$' || fail "Maintainer: $(field Maintainer)"
+# Depends from the libraries themselves (the module's WebEngine included), plus the
+# platform plugins no library names.
+for dep in libc6 libqt6widgets6 libqt6svg6 libqt6webenginewidgets6 qt6-qpa-plugins; do
+  field Depends | tr ',' '\n' | grep -Eq "^ *$dep( |$)" || fail "Depends lacks $dep: $(field Depends)"
+done
+desc=$(field Description)
+[ "$(echo "$desc" | wc -l)" -gt 5 ] || fail "no long description"
+echo "$desc" | head -1 | grep -q 'logbook' || fail "short description: $(echo "$desc" | head -1)"
+echo "$desc" | grep -q 'radio amateurs' || fail "no English description"
+echo "$desc" | grep -q 'radioamateurs' || fail "no French description"
+
+# Exactly these files, nothing of the build tree or the tests.
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort >"$tmp/files"
+cat >"$tmp/expected" <<LIST
+./usr/bin/kastlog
+./usr/lib/kastlog/libkastlog_webengine.so
+./usr/share/applications/kastlog.desktop
+./usr/share/doc/kastlog/NOTICE.md
+./usr/share/doc/kastlog/changelog.gz
+./usr/share/doc/kastlog/copyright
+./usr/share/icons/hicolor/scalable/apps/kastlog.svg
+./usr/share/man/man1/kastlog.1.gz
+./usr/share/metainfo/io.github.kastlog.metainfo.xml
+LIST
+diff -u "$tmp/expected" "$tmp/files" || fail "file list differs"
+dpkg-deb -c "$deb" | awk '{print $2}' | grep -vqx 'root/root' && fail "files not owned by root"
+
+root=$tmp/root
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/kastlog.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.kastlog.metainfo.xml" >"$tmp/as" 2>&1 \
+  || { cat "$tmp/as"; fail "metainfo"; }
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/io.github.kastlog.metainfo.xml" || fail "metainfo version"
+man=$(zcat "$root/usr/share/man/man1/kastlog.1.gz" | sed 's/\\-/-/g')
+for opt in import-adif station help version; do
+  echo "$man" | grep -q -- "^\.[BT].*--$opt" || fail "man page lacks --$opt"
+done
+grep -q 'Natural Earth' "$root/usr/share/doc/kastlog/copyright" || fail "copyright lacks the map's notice"
+lintian --no-tag-display-limit "$deb" >"$tmp/lintian" 2>&1 || true
+grep '^E:' "$tmp/lintian" && fail "lintian reports errors"
+
+# The unpacked program, from elsewhere, with per-user folders of its own.
+export QT_QPA_PLATFORM=offscreen HOME=$tmp/home XDG_DATA_HOME=$tmp/data XDG_CONFIG_HOME=$tmp/config \
+  XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
+mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+mkdir "$tmp/elsewhere"
+cd "$tmp/elsewhere"
+before=$(cd "$root" && find . | sort)
+
+out=$(timeout 10 "$root/usr/bin/kastlog" --version 2>"$tmp/err") || fail "--version: status $? $(cat "$tmp/err")"
+[ "$out" = "kastlog $version" ] || fail "--version printed: $out"
+
+KASTLOG_REPORT_BROWSER_MODULE=1 setsid "$root/usr/bin/kastlog" >"$tmp/out.txt" 2>"$tmp/err" &
+pid=$!
+module=$root/usr/lib/kastlog/libkastlog_webengine.so
+for _ in $(seq 300); do
+  grep -q '^browser module:' "$tmp/out.txt" && [ -f "$XDG_DATA_HOME/DNJ/KASTLOG/FXXXX.txt" ] && break
+  kill -0 "$pid" 2>/dev/null || { cat "$tmp/out.txt" "$tmp/err"; fail "the program ended"; }
+  sleep 0.2
+done
+grep -qx "browser module: $module" "$tmp/out.txt" || { cat "$tmp/out.txt" "$tmp/err"; fail "not its own browser module"; }
+[ -f "$XDG_DATA_HOME/DNJ/KASTLOG/FXXXX.txt" ] || fail "no template in the data folder"
+kill -0 "$pid" || fail "the program did not keep running"
+[ "$(cd "$root" && find . | sort)" = "$before" ] || fail "the program wrote into its unpacked root"
+[ -z "$(ls -A "$tmp/elsewhere")" ] || fail "the program wrote into the working directory"
+[ -z "$(ls -A "$HOME")" ] || fail "the program wrote into HOME: $(cd "$HOME" && find .)"
+echo "packaged, unpacked and started from $root"
+grep -E '^[WE]:' "$tmp/lintian" || true
