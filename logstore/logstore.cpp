@@ -70,7 +70,7 @@ WriteResult rewrite(const QString &dir, const QString &name, const QString &temp
     const ByteLines lines(bytes);
 
     QByteArray out;
-    out.reserve(bytes.size() + 2 * lines.size() + 2 * (rec::Length + 2));
+    out.reserve(bytes.size() + 2 * lines.size() + views.size() * (rec::Length + 2));
     rule(lines, views, [&](QLatin1String l) {
         out.append(l.data(), l.size());
         out.append("\r\n", 2);
@@ -104,6 +104,13 @@ WriteResult LogStore::supprimeQso(const QString &record) const {
     return rewrite(m_dir, files::logName(m_call), files::Temporaire, {record},
                    [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
                        rules::core::supprime(l, r[0], out);
+                   }, m_faults);
+}
+
+WriteResult LogStore::importeQsos(const QStringList &records) const {
+    return rewrite(m_dir, files::logName(m_call), files::Temporaire6, records,
+                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+                       rules::core::insereTous(l, r, out);
                    }, m_faults);
 }
 

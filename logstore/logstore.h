@@ -37,6 +37,8 @@ public:
     WriteResult insereQso(const QString &record) const;
     WriteResult modifieQso(const QString &newRecord, const QString &oldRecord) const;
     WriteResult supprimeQso(const QString &record) const;
+    // Many new records in one rewrite, each placed by date and time as insereQso places one.
+    WriteResult importeQsos(const QStringList &records) const;
 
 private:
     QString m_dir, m_call;

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     QByteArray encoded;
     check(cp1252::encode(rec, encoded) && encoded.size() == rec.size(), "the record encodes one byte per character", rec);
 
-    const QStringList file = adif::fileLines(QStringLiteral("F6ABC"), lines);
+    const QStringList file = adif::fileLines(QStringLiteral("F6ABC"), lines, QStringLiteral("F6ABC"));
     check(file.size() == adif::header(QStringLiteral("F6ABC")).size() + lines.size(), "one record per log line", line);
     return 0;
 }

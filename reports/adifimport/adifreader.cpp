@@ -1,0 +1,180 @@
+#include "reports/adifimport/adifreader.h"
+
+#include "logstore/cp1252.h"
+
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+
+namespace kastlog::adifimport {
+
+namespace {
+const QString NoCall = QStringLiteral("QSO sans indicatif (CALL)");
+const QString PastEnd = QStringLiteral("longueur au-delà de la fin du fichier");
+
+bool isAscii(const char *b, qsizetype n) {
+    for (qsizetype i = 0; i < n; ++i)
+        if (uchar(b[i]) >= 0x80) return false;
+    return true;
+}
+
+char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+
+// The record in progress is finished: kept when it holds any field.
+void finish(AdifFile &file, AdifRecord &rec) {
+    if (rec.fields.isEmpty() && rec.problem.isEmpty()) return;
+    if (rec.problem.isEmpty() && rec.value(QLatin1String("CALL")).trimmed().isEmpty()) rec.problem = NoCall;
+    file.records.append(std::move(rec));
+    rec = AdifRecord();
+}
+}  // namespace
+
+QString AdifRecord::value(QLatin1String name) const {
+    for (qsizetype i = fields.size() - 1; i >= 0; --i)  // a field given twice: the last one
+        if (fields[i].name == name) return fields[i].value;
+    return {};
+}
+
+bool AdifRecord::has(QLatin1String name) const {
+    for (const AdifField &f : fields)
+        if (f.name == name) return true;
+    return false;
+}
+
+QString decodeValue(const char *bytes, qsizetype size) {
+    if (isAscii(bytes, size)) return QString::fromLatin1(bytes, size);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString s = utf8(QByteArrayView(bytes, size));
+    if (!utf8.hasError()) return s;
+    return cp1252::decode(QByteArray(bytes, size));
+}
+
+AdifFile readAdi(const QByteArray &bytes) {
+    AdifFile file;
+    AdifRecord rec;
+    const char *const data = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype p = 0;
+    while (p < n) {
+        const char *lt = static_cast<const char *>(std::memchr(data + p, '<', size_t(n - p)));
+        if (!lt) break;
+        qsizetype q = (lt - data) + 1;
+        const qsizetype nameStart = q;
+        while (q < n && data[q] != ':' && data[q] != '>' && data[q] != '<') ++q;
+        if (q >= n || data[q] == '<' || q == nameStart) {  // not a tag: skip this '<'
+            p = nameStart;
+            continue;
+        }
+        QByteArray name(data + nameStart, q - nameStart);
+        for (char &c : name) c = upper(c);
+        if (data[q] == '>') {
+            p = q + 1;
+            if (name == "EOR") {
+                finish(file, rec);
+            } else if (name == "EOH") {
+                file.header = std::move(rec.fields);
+                rec = AdifRecord();
+            }
+            continue;
+        }
+        // <NAME:LEN[:TYPE]>
+        qsizetype d = q + 1;
+        qsizetype len = 0;
+        bool digits = false, overflow = false;
+        while (d < n && data[d] >= '0' && data[d] <= '9') {
+            if (len > (qsizetype(1) << 40)) overflow = true;
+            else len = len * 10 + (data[d] - '0');
+            digits = true;
+            ++d;
+        }
+        if (d < n && data[d] == ':') {  // type indicator
+            ++d;
+            while (d < n && data[d] != '>' && data[d] != '<') ++d;
+        }
+        if (!digits || d >= n || data[d] != '>') {  // not a field tag
+            p = nameStart;
+            continue;
+        }
+        const qsizetype valueStart = d + 1;
+        if (overflow || len > n - valueStart) {
+            // The value would run past the end: this record is lost, the next ones are read
+            // from just after the tag.
+            rec.problem = PastEnd;
+            p = valueStart;
+            continue;
+        }
+        AdifField f;
+        f.name = QString::fromLatin1(name);
+        f.value = decodeValue(data + valueStart, len);
+        f.declaredLength = len;
+        f.byteLength = len;
+        rec.fields.append(std::move(f));
+        p = valueStart + len;
+    }
+    finish(file, rec);
+    return file;
+}
+
+AdifFile readAdx(const QByteArray &bytes) {
+    AdifFile file;
+    QXmlStreamReader xml(bytes);
+    enum { Outside, Header, Records, Record } where = Outside;
+    AdifRecord rec;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType t = xml.readNext();
+        if (t == QXmlStreamReader::StartElement) {
+            const QString name = xml.name().toString().toUpper();
+            if (where == Outside && name == QLatin1String("HEADER")) {
+                where = Header;
+            } else if (where == Outside && name == QLatin1String("RECORDS")) {
+                where = Records;
+            } else if (where == Records && name == QLatin1String("RECORD")) {
+                where = Record;
+                rec = AdifRecord();
+            } else if (where == Header || where == Record) {
+                // Application and user fields carry their name in an attribute.
+                QString fieldName = name;
+                const auto attrs = xml.attributes();
+                if (name == QLatin1String("APP"))
+                    fieldName = QStringLiteral("APP_") + attrs.value(QLatin1String("PROGRAMID")).toString().toUpper() +
+                                QLatin1Char('_') + attrs.value(QLatin1String("FIELDNAME")).toString().toUpper();
+                else if (name == QLatin1String("USERDEF") && where == Record)
+                    fieldName = attrs.value(QLatin1String("FIELDNAME")).toString().toUpper();
+                AdifField f;
+                f.name = fieldName;
+                f.value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                f.byteLength = f.value.toUtf8().size();
+                (where == Header ? file.header : rec.fields).append(std::move(f));
+            }
+        } else if (t == QXmlStreamReader::EndElement) {
+            const QString name = xml.name().toString().toUpper();
+            if (where == Record && name == QLatin1String("RECORD")) {
+                finish(file, rec);
+                rec = AdifRecord();
+                where = Records;
+            } else if ((where == Header && name == QLatin1String("HEADER")) ||
+                       (where == Records && name == QLatin1String("RECORDS"))) {
+                where = Outside;
+            }
+        }
+    }
+    if (xml.hasError()) {
+        file.problem = QStringLiteral("XML illisible ligne %1 : %2").arg(xml.lineNumber()).arg(xml.errorString());
+        if (where == Record) {  // the record cut by the error is listed, not taken
+            rec.problem = file.problem;
+            file.records.append(std::move(rec));
+        }
+    }
+    return file;
+}
+
+bool looksLikeAdx(const QByteArray &bytes) {
+    qsizetype i = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF")) i = 3;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n')) ++i;
+    const QByteArray start = bytes.mid(i, 5).toUpper();
+    return start.startsWith("<?XML") || start.startsWith("<ADX");
+}
+
+AdifFile readAdif(const QByteArray &bytes) { return looksLikeAdx(bytes) ? readAdx(bytes) : readAdi(bytes); }
+
+}  // namespace kastlog::adifimport
