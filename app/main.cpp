@@ -1,4 +1,5 @@
 // KASTLOG: one window, `Main`, over the station's log in the per-user data directory.
+#include "app/commandline.h"
 #include "logstore/clock.h"
 #include "mainwindow/instance.h"
 #include "mainwindow/mainwindow.h"
@@ -15,6 +16,7 @@
 #include <QTranslator>
 
 int main(int argc, char **argv) {
+    if (const int code = kastlog::runCommandLine(argc, argv); code >= 0) return code;
     kastlog::prepareWebEngineBeforeApplication();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("DNJ"));
