@@ -107,6 +107,7 @@ AdifFile readAdi(const QByteArray &bytes) {
         f.value = decodeValue(data + valueStart, len);
         f.declaredLength = len;
         f.byteLength = len;
+        f.offset = valueStart;
         rec.fields.append(std::move(f));
         p = valueStart + len;
     }

@@ -12,6 +12,7 @@ struct AdifField {
     QString value;      // UTF-8 when the bytes are valid UTF-8, else Windows-1252
     qsizetype declaredLength = -1;  // the length of its tag (ADI), -1 in ADX
     qsizetype byteLength = 0;       // the bytes the value was read from
+    qsizetype offset = -1;          // where they start in the file (ADI), -1 in ADX
 };
 
 struct AdifRecord {
