@@ -72,8 +72,11 @@ int main(int argc, char **argv) {
     // The window cases need a QApplication; they create one through this hook if present.
     extern int benchMain(int, char **, const std::function<void()> &);
     return benchMain(argc, argv, [] {
+        // BENCH_ONLY=text runs only the cases whose name holds it.
+        const QByteArray only = qgetenv("BENCH_ONLY");
         for (auto &[order, c] : bench::registry()) {
             (void)order;
+            if (!only.isEmpty() && !QByteArray(c.first).contains(only)) continue;
             std::printf("-- %s\n", c.first);
             c.second();
         }

@@ -2,7 +2,6 @@
 
 #include "logstore/cp1252.h"
 
-#include <QStringDecoder>
 #include <QXmlStreamReader>
 
 namespace kastlog::adifimport {
@@ -19,6 +18,53 @@ bool isAscii(const char *b, qsizetype n) {
 
 char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
+// Well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
+bool isUtf8(const uchar *s, qsizetype n) {
+    qsizetype i = 0;
+    while (i < n) {
+        const uchar c = s[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int more;
+        uchar lo = 0x80, hi = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) more = 1;
+        else if (c == 0xE0) more = 2, lo = 0xA0;
+        else if (c == 0xED) more = 2, hi = 0x9F;
+        else if (c >= 0xE1 && c <= 0xEF) more = 2;
+        else if (c == 0xF0) more = 3, lo = 0x90;
+        else if (c >= 0xF1 && c <= 0xF3) more = 3;
+        else if (c == 0xF4) more = 3, hi = 0x8F;
+        else return false;
+        if (n - i <= more) return false;
+        if (s[i + 1] < lo || s[i + 1] > hi) return false;
+        for (int k = 2; k <= more; ++k)
+            if (s[i + k] < 0x80 || s[i + k] > 0xBF) return false;
+        i += more + 1;
+    }
+    return true;
+}
+
+// The field names of the standard are shared, not allocated once per field.
+QString fieldName(const char *b, qsizetype n) {
+    static const QStringList known = {
+        "CALL", "NAME", "BAND", "MODE", "SUBMODE", "QSO_DATE", "TIME_ON", "TIME_OFF", "RST_RCVD", "RST_SENT",
+        "COMMENT", "NOTES", "SIG", "SIG_INFO", "QSL_RCVD", "QSL_SENT", "STATION_CALLSIGN", "OPERATOR",
+        "FREQ", "GRIDSQUARE", "QSO_DATE_OFF", "TX_PWR", "DXCC", "COUNTRY", "ADIF_VER", "PROGRAMID", "PROGRAMVERSION"};
+    char up[24];
+    if (n <= qsizetype(sizeof up)) {
+        for (qsizetype i = 0; i < n; ++i) up[i] = upper(b[i]);
+        const QLatin1String name(up, n);
+        for (const QString &k : known)
+            if (k == name) return k;
+    }
+    QString out = QString::fromLatin1(b, n);
+    for (QChar &c : out)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 32);
+    return out;
+}
+
 // The record in progress is finished: kept when it holds any field.
 void finish(AdifFile &file, AdifRecord &rec) {
     if (rec.fields.isEmpty() && rec.problem.isEmpty()) return;
@@ -30,8 +76,20 @@ void finish(AdifFile &file, AdifRecord &rec) {
 
 QString AdifRecord::value(QLatin1String name) const {
     for (qsizetype i = fields.size() - 1; i >= 0; --i)  // a field given twice: the last one
-        if (fields[i].name == name) return fields[i].value;
+        if (fields[i].name == name) return valueOf(fields[i]).toString();
     return {};
+}
+
+void AdifRecord::add(QString name, QStringView value, qsizetype declaredLength, qsizetype byteLength, qsizetype offset) {
+    AdifField f;
+    f.name = std::move(name);
+    f.at = text.size();
+    f.size = value.size();
+    f.declaredLength = declaredLength;
+    f.byteLength = byteLength;
+    f.offset = offset;
+    text.append(value);
+    fields.append(std::move(f));
 }
 
 bool AdifRecord::has(QLatin1String name) const {
@@ -42,9 +100,7 @@ bool AdifRecord::has(QLatin1String name) const {
 
 QString decodeValue(const char *bytes, qsizetype size) {
     if (isAscii(bytes, size)) return QString::fromLatin1(bytes, size);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString s = utf8(QByteArrayView(bytes, size));
-    if (!utf8.hasError()) return s;
+    if (isUtf8(reinterpret_cast<const uchar *>(bytes), size)) return QString::fromUtf8(bytes, size);
     return cp1252::decode(QByteArray(bytes, size));
 }
 
@@ -64,14 +120,18 @@ AdifFile readAdi(const QByteArray &bytes) {
             p = nameStart;
             continue;
         }
-        QByteArray name(data + nameStart, q - nameStart);
-        for (char &c : name) c = upper(c);
+        const qsizetype nameSize = q - nameStart;
         if (data[q] == '>') {
             p = q + 1;
-            if (name == "EOR") {
+            auto is = [&](const char *tag) {
+                return nameSize == 3 && upper(data[nameStart]) == tag[0] && upper(data[nameStart + 1]) == tag[1] &&
+                       upper(data[nameStart + 2]) == tag[2];
+            };
+            if (is("EOR")) {
                 finish(file, rec);
-            } else if (name == "EOH") {
-                file.header = std::move(rec.fields);
+            } else if (is("EOH")) {
+                file.header = std::move(rec);
+                file.header.problem.clear();
                 rec = AdifRecord();
             }
             continue;
@@ -102,13 +162,24 @@ AdifFile readAdi(const QByteArray &bytes) {
             p = valueStart;
             continue;
         }
-        AdifField f;
-        f.name = QString::fromLatin1(name);
-        f.value = decodeValue(data + valueStart, len);
-        f.declaredLength = len;
-        f.byteLength = len;
-        f.offset = valueStart;
-        rec.fields.append(std::move(f));
+        if (rec.fields.isEmpty()) {
+            rec.fields.reserve(16);
+            rec.text.reserve(256);
+        }
+        const char *v = data + valueStart;
+        if (isAscii(v, len)) {  // the common case, decoded straight into the record's text
+            const qsizetype at = rec.text.size();
+            rec.text.append(QLatin1String(v, len));
+            AdifField f;
+            f.name = fieldName(data + nameStart, nameSize);
+            f.at = at;
+            f.size = len;
+            f.declaredLength = f.byteLength = len;
+            f.offset = valueStart;
+            rec.fields.append(std::move(f));
+        } else {
+            rec.add(fieldName(data + nameStart, nameSize), decodeValue(v, len), len, len, valueStart);
+        }
         p = valueStart + len;
     }
     finish(file, rec);
@@ -140,11 +211,8 @@ AdifFile readAdx(const QByteArray &bytes) {
                                 QLatin1Char('_') + attrs.value(QLatin1String("FIELDNAME")).toString().toUpper();
                 else if (name == QLatin1String("USERDEF") && where == Record)
                     fieldName = attrs.value(QLatin1String("FIELDNAME")).toString().toUpper();
-                AdifField f;
-                f.name = fieldName;
-                f.value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                f.byteLength = f.value.toUtf8().size();
-                (where == Header ? file.header : rec.fields).append(std::move(f));
+                const QString value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                (where == Header ? file.header : rec).add(fieldName, value, -1, value.toUtf8().size(), -1);
             }
         } else if (t == QXmlStreamReader::EndElement) {
             const QString name = xml.name().toString().toUpper();

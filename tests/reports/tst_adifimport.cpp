@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(calls(file), (QStringList{"F1A", "!", "F1B"}));
         QCOMPARE(file.records[0].value(QLatin1String("NAME")), QStringLiteral("JOSÉ"));
         QCOMPARE(file.records[0].value(QLatin1String("APP_X_Y")), QStringLiteral("1"));
-        QCOMPARE(file.header.value(0).value, QStringLiteral("3.1.4"));
+        QCOMPARE(file.header.value(QLatin1String("ADIF_VER")), QStringLiteral("3.1.4"));
         QVERIFY(readAdif("<?xml version=\"1.0\"?><ADX><RECORDS><RECORD><CALL>F1A</CALL><RECORD>").problem.size() > 0);
     }
 
