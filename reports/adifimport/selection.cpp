@@ -28,9 +28,16 @@ QString ImportPlan::countsLine() const {
 namespace {
 // Call sign, date, time, band and mode as the record's columns hold them.
 QString sameQsoKey(const QString &line) {
-    return column(line, rec::CallCol, rec::CallWidth) + column(line, rec::DateCol, rec::DateWidth) +
-           column(line, rec::TimeCol, rec::TimeWidth) + column(line, rec::BandCol, rec::BandWidth) +
-           column(line, rec::ModeCol, rec::ModeWidth);
+    // One allocation per line: the key is built from views of the columns.
+    const auto part = [&](int col, int width) { return QStringView(line).mid(qMin<qsizetype>(col - 1, line.size()), width); };
+    QString key;
+    key.reserve(rec::CallWidth + rec::DateWidth + rec::TimeWidth + rec::BandWidth + rec::ModeWidth + 4);
+    key.append(part(rec::CallCol, rec::CallWidth)).append(QLatin1Char('|'));
+    key.append(part(rec::DateCol, rec::DateWidth)).append(QLatin1Char('|'));
+    key.append(part(rec::TimeCol, rec::TimeWidth)).append(QLatin1Char('|'));
+    key.append(part(rec::BandCol, rec::BandWidth)).append(QLatin1Char('|'));
+    key.append(part(rec::ModeCol, rec::ModeWidth));
+    return key;
 }
 
 // The first line (in file order) of each castle in each band group, as the entry's search
