@@ -6,7 +6,6 @@
 #include "ui/messagebox.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringListModel>
@@ -29,14 +28,9 @@ void MainWindow::Mnu_Import_ADIF_Click() {
         m_s.messages->info(ImportDuringEntry);
         return;
     }
-    QFileDialog chooser(this, QStringLiteral("Importer un fichier ADIF"), m_s.dataDir,
-                        QStringLiteral("Fichiers ADIF (*.adi *.adif *.adx)"));
-    chooser.setObjectName(QStringLiteral("Choix_ADIF"));
-    chooser.setFileMode(QFileDialog::ExistingFile);
-    chooser.setOption(QFileDialog::DontUseNativeDialog);
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return;
-
-    const adifimport::PreparedImport p = adifimport::prepareImport(m_s.dataDir, m_call, chooser.selectedFiles().first());
+    const QString file = chooseAdifFile(this, m_s.dataDir);
+    if (file.isEmpty()) return;
+    const adifimport::PreparedImport p = adifimport::prepareImport(m_s.dataDir, m_call, file);
     if (!p.ok) {
         m_s.messages->info(p.error);
         return;

@@ -3,6 +3,7 @@
 #include "ui/centre.h"
 
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +11,20 @@
 #include <QVBoxLayout>
 
 namespace kastlog {
+
+std::unique_ptr<QFileDialog> makeAdifChooser(QWidget *parent, const QString &dir) {
+    auto chooser = std::make_unique<QFileDialog>(parent, QStringLiteral("Importer un fichier ADIF"), dir,
+                                                 QStringLiteral("Fichiers ADIF (*.adi *.adif *.adx)"));
+    chooser->setObjectName(QStringLiteral("Choix_ADIF"));
+    chooser->setFileMode(QFileDialog::ExistingFile);
+    return chooser;
+}
+
+std::function<QString(QWidget *, const QString &)> chooseAdifFile = [](QWidget *parent, const QString &dir) {
+    const auto chooser = makeAdifChooser(parent, dir);
+    if (chooser->exec() != QDialog::Accepted || chooser->selectedFiles().isEmpty()) return QString();
+    return chooser->selectedFiles().first();
+};
 
 QString ImportDialog::fate(const adifimport::ImportLine &l) {
     QString text = l.outcome == adifimport::Outcome::Taken ? QStringLiteral("à importer") : l.reason;

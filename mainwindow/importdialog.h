@@ -5,10 +5,20 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <memory>
+
+class QFileDialog;
 class QPushButton;
 class QTableWidget;
 
 namespace kastlog {
+
+// The file dialog of the import: opens in `dir`, filter "Fichiers ADIF (*.adi *.adif *.adx)".
+std::unique_ptr<QFileDialog> makeAdifChooser(QWidget *parent, const QString &dir);
+// How the window asks for the file: the dialog above, shown modally; "" when cancelled.
+// Tests put their own choice here.
+extern std::function<QString(QWidget *parent, const QString &dir)> chooseAdifFile;
 
 class ImportDialog : public QDialog {
     Q_OBJECT
