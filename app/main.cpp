@@ -1,5 +1,6 @@
 // KASTLOG: one window, `Main`, over the station's log in the per-user data directory.
 #include "app/startupreport.h"
+#include "app/commandline.h"
 #include "logstore/clock.h"
 #include "mainwindow/instance.h"
 #include "mainwindow/mainwindow.h"
@@ -16,6 +17,7 @@
 #include <QTranslator>
 
 int main(int argc, char **argv) {
+    if (const int code = kastlog::runCommandLine(argc, argv); code >= 0) return code;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("DNJ"));
     QApplication::setApplicationName(QStringLiteral("KASTLOG"));

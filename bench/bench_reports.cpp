@@ -44,10 +44,10 @@ BENCH_CASE(300, "reports: ADIF export of 9999 records") {
     // Where the time goes: the ADIF file is larger than the log, and its replacement syncs
     // the file and the directory.
     const QStringList lines = kastlog::reports::readLog(dir, Call).lines;
-    const double build = bench::medianMs(15, [&] { (void)kastlog::adif::fileLines(Call, lines); });
+    const double build = bench::medianMs(15, [&] { (void)kastlog::adif::fileLines(Call, lines, Call); });
     bench::printRatio(QStringLiteral("  of which building the records"), build, floor);
     QByteArray bytes;
-    kastlog::joinLines(kastlog::adif::fileLines(Call, lines), bytes);
+    kastlog::joinLines(kastlog::adif::fileLines(Call, lines, Call), bytes);
     const double write = bench::medianMs(15, [&] {
         (void)kastlog::replaceFile(dir, kastlog::adif::fileName(Call), kastlog::files::Temporaire, bytes);
     });

@@ -71,7 +71,7 @@ ChangeResult rewrite(const QString &dir, const QString &name, const QString &tem
     const ByteLines lines(bytes);
 
     QByteArray out;
-    out.reserve(bytes.size() + 2 * lines.size() + 2 * (rec::Length + 2));
+    out.reserve(bytes.size() + 2 * lines.size() + views.size() * (rec::Length + 2));
     rule(lines, views, [&](QLatin1String l) {
         out.append(l.data(), l.size());
         out.append("\r\n", 2);
@@ -131,6 +131,13 @@ ChangeResult LogStore::supprimeQso(const QString &record) const {
     return rewrite(m_dir, files::logName(m_call), files::Temporaire, {record},
                    [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
                        rules::core::supprime(l, r[0], out);
+                   }, m_faults);
+}
+
+ChangeResult LogStore::importeQsos(const QStringList &records) const {
+    return rewrite(m_dir, files::logName(m_call), files::Temporaire6, records,
+                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+                       rules::core::insereTous(l, r, out);
                    }, m_faults);
 }
 

@@ -4,6 +4,7 @@
 #include "logstore/logstore.h"
 
 #include <QDir>
+#include <QSet>
 
 namespace kastlog {
 
@@ -21,10 +22,15 @@ std::optional<QString> find(const QStringList &lines, const QString &call) {
     return name;
 }
 
+namespace {
+// The call sign field keeps its 12 columns even for a short key.
+QString callField(const QString &key) { return key.left(CallWidth).leftJustified(CallWidth, QLatin1Char(' ')); }
+QString lineOf(const QString &key) { return callField(key) + QStringLiteral("    ") + key.mid(NameCol - 1); }
+}  // namespace
+
 QStringList store(const QStringList &lines, const QString &key) {
-    // The call sign field keeps its 12 columns even for a short key.
-    const QString call = key.left(CallWidth).leftJustified(CallWidth, QLatin1Char(' '));
-    const QString line = call + QStringLiteral("    ") + key.mid(NameCol - 1);
+    const QString call = callField(key);
+    const QString line = lineOf(key);
     QStringList out = lines;
     bool replaced = false;
     for (QString &l : out) {
@@ -36,6 +42,20 @@ QStringList store(const QStringList &lines, const QString &key) {
     if (!replaced) out.append(line);
     return out;
 }
+
+QStringList addMissing(const QStringList &lines, const QStringList &keys) {
+    QSet<QString> known;
+    known.reserve(lines.size() + keys.size());
+    for (const QString &l : lines) known.insert(QStringView(l).left(CallWidth).trimmed().toString());
+    QStringList out = lines;
+    for (const QString &key : keys) {
+        const QString call = QStringView(key).left(CallWidth).trimmed().toString();
+        if (known.contains(call)) continue;
+        known.insert(call);
+        out.append(lineOf(key));
+    }
+    return out;
+}
 }  // namespace prenoms
 
 std::optional<QString> lecturePrenom(const QString &dir, const QString &call) {
@@ -45,7 +65,10 @@ std::optional<QString> lecturePrenom(const QString &dir, const QString &call) {
     return prenoms::find(r.lines, call);
 }
 
-WriteResult enregistrePrenom(const QString &dir, const QString &key, const FaultInjector *faults) {
+namespace {
+// Reads the memory, applies `change` to its lines and writes it back once.
+template <class Change>
+WriteResult rewritePrenoms(const QString &dir, Change change, const FaultInjector *faults) {
     const QString path = QDir(dir).filePath(files::ListePrenom);
     ReadResult r = readTextFile(path);
     // A missing memory starts empty; one that exists but cannot be read is not overwritten.
@@ -56,7 +79,7 @@ WriteResult enregistrePrenom(const QString &dir, const QString &key, const Fault
         w.reason = r.reason;
         return w;
     }
-    const QStringList lines = prenoms::store(r.lines, key);
+    const QStringList lines = change(r.lines);
     QByteArray bytes;
     if (!joinLines(lines, bytes)) {
         WriteResult w;
@@ -66,6 +89,16 @@ WriteResult enregistrePrenom(const QString &dir, const QString &key, const Fault
         return w;
     }
     return replaceFile(dir, files::ListePrenom, files::Temporaire, bytes, faults);
+}
+
+}  // namespace
+
+WriteResult enregistrePrenom(const QString &dir, const QString &key, const FaultInjector *faults) {
+    return rewritePrenoms(dir, [&](const QStringList &l) { return prenoms::store(l, key); }, faults);
+}
+
+WriteResult ajoutePrenoms(const QString &dir, const QStringList &keys, const FaultInjector *faults) {
+    return rewritePrenoms(dir, [&](const QStringList &l) { return prenoms::addMissing(l, keys); }, faults);
 }
 
 }  // namespace kastlog

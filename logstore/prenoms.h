@@ -14,6 +14,9 @@ namespace prenoms {
 std::optional<QString> find(const QStringList &lines, const QString &call);
 // The file's lines after storing `key` (call sign in 1-12, first name from 17 on).
 QStringList store(const QStringList &lines, const QString &key);
+// The file's lines with a line added for each key whose call sign has none yet (the first
+// key of a call sign wins); remembered names are kept.
+QStringList addMissing(const QStringList &lines, const QStringList &keys);
 }  // namespace prenoms
 
 // Lookup in the file of directory `dir`; a missing file finds nothing.
@@ -21,5 +24,7 @@ std::optional<QString> lecturePrenom(const QString &dir, const QString &call);
 // Creates or replaces the call sign's line; a missing file is created.
 WriteResult enregistrePrenom(const QString &dir, const QString &key,
                              const FaultInjector *faults = nullptr);
+// Adds the names of the keys whose call sign has none remembered, in one rewrite.
+WriteResult ajoutePrenoms(const QString &dir, const QStringList &keys, const FaultInjector *faults = nullptr);
 
 }  // namespace kastlog

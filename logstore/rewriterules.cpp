@@ -29,6 +29,11 @@ QStringList insere(const QStringList &lines, const QString &r) {
     return apply(lines, [&](const Views &v, auto &&out) { core::insere(v, QStringView(r), out); });
 }
 
+QStringList insereTous(const QStringList &lines, const QStringList &rs) {
+    QList<QStringView> views(rs.begin(), rs.end());
+    return apply(lines, [&](const Views &v, auto &&out) { core::insereTous(v, views, out); });
+}
+
 QStringList modifie(const QStringList &lines, const QString &n, const QString &o) {
     return apply(lines, [&](const Views &v, auto &&out) { core::modifie(v, QStringView(n), QStringView(o), out); });
 }

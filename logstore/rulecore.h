@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QLatin1String>
 #include <QStringView>
+#include <algorithm>
 #include <vector>
 
 namespace kastlog::rules::core {
@@ -62,6 +63,37 @@ void insere(const Lines &lines, View r, Sink &&out) {
         out(lines[i]);
     }
     if (!written) out(r);
+}
+
+// Many new records at once, each placed as `insere` places one: before the first line of the
+// log whose instant is not earlier than its own. New records of the same instant keep their
+// order; a new record whose instant cannot be read goes last. Once the log's lines are read,
+// the places follow from the running latest instant of the lines, so the whole is one merge.
+template <class Lines, class Views, class Sink>
+void insereTous(const Lines &lines, const Views &rs, Sink &&out) {
+    struct New {
+        Instant at;
+        qsizetype index;
+    };
+    std::vector<New> dated;
+    std::vector<qsizetype> undated;
+    dated.reserve(size_t(rs.size()));
+    for (qsizetype i = 0; i < qsizetype(rs.size()); ++i) {
+        if (const std::optional<Instant> at = instantOf(rs[i])) dated.push_back({*at, i});
+        else undated.push_back(i);
+    }
+    std::stable_sort(dated.begin(), dated.end(), [](const New &a, const New &b) { return a.at < b.at; });
+    size_t next = 0;
+    std::optional<Instant> latest;  // latest readable instant of the lines so far
+    for (qsizetype i = 0, n = lines.size(); i < n; ++i) {
+        if (next < dated.size()) {
+            if (const std::optional<Instant> il = instantOf(lines[i]); il && (!latest || *latest < *il)) latest = il;
+            while (latest && next < dated.size() && dated[next].at <= *latest) out(rs[dated[next++].index]);
+        }
+        out(lines[i]);
+    }
+    while (next < dated.size()) out(rs[dated[next++].index]);
+    for (qsizetype i : undated) out(rs[i]);
 }
 
 // Every line equal to o becomes nr in its place; no match: nr is added last.

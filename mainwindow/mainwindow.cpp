@@ -294,6 +294,7 @@ void MainWindow::buildMenus() {
     item(fichier, QStringLiteral("Mnu_Quitter"), QStringLiteral("&Quitter KASTLOG"), [this] { Mnu_Quitter_Click(); });
     item(fichier, QStringLiteral("Mnu_ADIF"), QStringLiteral("&Exporter le log au format ADIF"),
          [this] { open(m_openers.adif); });
+    item(fichier, QStringLiteral("Mnu_Import_ADIF"), QStringLiteral("&Importer un fichier ADIF..."), [this] { Mnu_Import_ADIF_Click(); });
     buildHistoryItems(fichier);
     QMenu *date = menu(QStringLiteral("Mnu_Date"), QStringLiteral("&Date"));
     Mnu_Date_Auto = item(date, QStringLiteral("Mnu_Date_Auto"), QStringLiteral("&Automatique"),

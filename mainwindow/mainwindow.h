@@ -128,6 +128,10 @@ private:
     QsoFields enteredFields() const;
     bool fieldsFitTheLog();
 
+    // import.cpp
+    void Mnu_Import_ADIF_Click();
+    bool entryInProgress() const;
+
     // listhandling.cpp
     void selectListItem(int row);
     void Liste_DNJ_Click();

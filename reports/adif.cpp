@@ -4,6 +4,7 @@
 #include "logstore/record.h"
 #include "reports/notice.h"
 #include "reports/reportfiles.h"
+#include "settings/stationcall.h"
 
 #include <initializer_list>
 
@@ -13,14 +14,37 @@ namespace adif {
 
 QString bandName(const QString &label) { return bandName(QStringView(label)); }
 
+namespace {
+// The log's twelve band labels, their ADIF band names and the band edges in MHz.
+struct BandRow {
+    const char *label, *band;
+    double low, high;
+};
+const BandRow Bands[] = {
+    {"1.8 Mhz", "160m", 1.8, 2.0},      {"3.5 Mhz", "80m", 3.5, 4.0},
+    {"7.0 Mhz", "40m", 7.0, 7.3},       {"10 Mhz", "30m", 10.1, 10.15},
+    {"14 Mhz", "20m", 14.0, 14.35},     {"18 Mhz", "17m", 18.068, 18.168},
+    {"21 Mhz", "15m", 21.0, 21.45},     {"24 Mhz", "12m", 24.89, 24.99},
+    {"28 Mhz", "10m", 28.0, 29.7},      {"50 Mhz", "6m", 50.0, 54.0},
+    {"144 Mhz", "2m", 144.0, 148.0},    {"432 Mhz", "70cm", 420.0, 450.0},
+};
+}  // namespace
+
 QString bandName(QStringView label) {
-    static const struct { const char *label, *band; } table[] = {
-        {"1.8 Mhz", "160m"}, {"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"}, {"10 Mhz", "30m"},
-        {"14 Mhz", "20m"},   {"18 Mhz", "17m"},  {"21 Mhz", "15m"},  {"24 Mhz", "12m"},
-        {"28 Mhz", "10m"},   {"50 Mhz", "6m"},   {"144 Mhz", "2m"},  {"432 Mhz", "70cm"},
-    };
-    for (const auto &row : table)
+    for (const auto &row : Bands)
         if (label == QLatin1String(row.label)) return QString::fromLatin1(row.band);
+    return {};
+}
+
+QString bandLabel(QStringView adifBand) {
+    for (const auto &row : Bands)
+        if (adifBand.compare(QLatin1String(row.band), Qt::CaseInsensitive) == 0) return QString::fromLatin1(row.label);
+    return {};
+}
+
+QString bandLabelOfFrequency(double mhz) {
+    for (const auto &row : Bands)
+        if (mhz >= row.low && mhz <= row.high) return QString::fromLatin1(row.label);
     return {};
 }
 
@@ -47,13 +71,18 @@ QString qsoDate(QStringView date) {
 QStringList header(const QString &stationLabel) {
     return {QStringLiteral("Exportation du log de la station ") + stationLabel +
                 QStringLiteral(" au format ADIF"),
-            QString(), reports::Notice, QString(), QString(), QStringLiteral("<eoh>")};
+            QString(), reports::Notice, QString(), QString(), programLine(), QStringLiteral("<eoh>")};
 }
 
-QStringList fileLines(const QString &stationLabel, const QStringList &logLines) {
+QString programLine() {
+    const QString version = QStringLiteral(KASTLOG_VERSION);
+    return QStringLiteral("<adif_ver:5>3.1.4<programid:7>KASTLOG<programversion:%1>%2").arg(version.size()).arg(version);
+}
+
+QStringList fileLines(const QString &stationLabel, const QStringList &logLines, const QString &stationShown) {
     QStringList out = header(stationLabel);
     out.reserve(out.size() + logLines.size());
-    for (const QString &line : logLines) out << adifRecord(line);
+    for (const QString &line : logLines) out << adifRecord(line, stationShown);
     return out;
 }
 
@@ -89,7 +118,9 @@ void appendField(QString &out, QLatin1StringView name, std::initializer_list<QSt
 }
 }  // namespace
 
-QString adifRecord(const QString &line) {
+QString adifRecord(const QString &line) { return adifRecord(line, QString()); }
+
+QString adifRecord(const QString &line, const QString &stationShown) {
     using namespace rec;
     const QStringView ref = trimmedView(line, RefCol, RefWidth);
     const QStringView time = trimmedView(line, TimeCol, TimeWidth);
@@ -106,9 +137,12 @@ QString adifRecord(const QString &line) {
     appendField(out, QLatin1StringView("rst_rcvd"), {trimmedView(line, RstRCol, RstRWidth)});
     appendField(out, QLatin1StringView("rst_sent"), {trimmedView(line, RstECol, RstEWidth)});
     appendField(out, QLatin1StringView("comment"), {ref, u" ", trimmedView(line, NameCol, NameWidth)});
+    if (QStringView(line).mid(QslCol - 1, 1) == u"*") appendField(out, QLatin1StringView("qsl_rcvd"), {u"Y"});
     // The award fields other loggers read to track the castles.
     appendField(out, QLatin1StringView("sig"), {u"DNJ"});
     appendField(out, QLatin1StringView("sig_info"), {ref});
+    // So that a general logger does not ask which station made each QSO.
+    if (!stationShown.isEmpty()) appendField(out, QLatin1StringView("station_callsign"), {stationShown});
     out += QLatin1StringView("<eor>");
     return out;
 }
@@ -121,7 +155,7 @@ AdifExport exporteAdif(const QString &dir, const QString &call, const QString &s
     if (!log.ok()) return {false, reports::readFailureMessage(dir, call, log)};
 
     const QString name = adif::fileName(call);
-    const WriteResult w = reports::writeLines(dir, name, adif::fileLines(stationLabel, log.lines), faults);
+    const WriteResult w = reports::writeLines(dir, name, adif::fileLines(stationLabel, log.lines, station::displayed(call)), faults);
     if (!w) return {false, reports::writeFailureMessage(dir, name, w)};
     return {true, QStringLiteral("Le fichier a été enregistré sous le nom : ") + stationLabel +
                       QStringLiteral("_DNJ.adi")};

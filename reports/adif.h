@@ -12,20 +12,30 @@ namespace adif {
 // ADIF band of a band label compared exactly ("14 Mhz" -> "20m"); "" for any other text.
 QString bandName(const QString &label);
 QString bandName(QStringView label);
+// The same table read backwards: the band label of an ADIF band name (any case), or of a
+// frequency in MHz inside a band's edges; "" for a band the log does not have.
+QString bandLabel(QStringView adifBand);
+QString bandLabelOfFrequency(double mhz);
 // "AAAAMMJJ" from "JJ/MM/AA"; two-digit years 50-99 are 19xx, 0-49 are 20xx. A year that is
 // not two digits is written as it stands, with no century.
 QString qsoDate(const QString &date);
 QString qsoDate(QStringView date);
-// The six header lines; the first names the station as its label shows it.
+// The seven header lines; the first names the station as its label shows it, the sixth
+// names the ADIF version and the program.
 QStringList header(const QString &stationLabel);
-// The whole file: the header, then one record per log line.
-QStringList fileLines(const QString &stationLabel, const QStringList &logLines);
+QString programLine();  // "<adif_ver:5>3.1.4<programid:7>KASTLOG<programversion:N>..."
+// The whole file: the header, then one record per log line, each naming the station
+// `stationShown` ("/" form) that made it.
+QStringList fileLines(const QString &stationLabel, const QStringList &logLines, const QString &stationShown);
 QString fileName(const QString &call);  // call + "_DNJ.adi"
 }  // namespace adif
 
 // The ADIF record of one log line (`Poubelle`), returned in `ligneAdif`.
 void ADIF_SP(const QString &poubelle, QString &ligneAdif);
+// A QSL mark adds <qsl_rcvd:1>Y before <sig:3>; a station not empty ends the record with
+// <station_callsign:N>.
 QString adifRecord(const QString &logLine);
+QString adifRecord(const QString &logLine, const QString &stationShown);
 
 // Outcome of the export: whether the file was written, and the text to show.
 struct AdifExport {

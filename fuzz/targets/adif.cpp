@@ -1,6 +1,7 @@
 // Any log line: its ADIF record reads back field by field by the lengths it declares (a
 // value may hold '<' or ':'), with the fields in their order, each holding the trimmed
-// columns of the line, and ends with <eor>. The whole export has one record per line.
+// columns of the line, the QSL mark as qsl_rcvd, and ends with <eor>. The whole export has one
+// record per line, each naming the station last.
 #include "fuzz/check.h"
 #include "logstore/cp1252.h"
 #include "logstore/instant.h"
@@ -45,7 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ADIF_SP(line, viaProcedure);
     check(viaProcedure == rec, "ADIF_SP gives the same record", line);
 
-    const QList<Field> f = readRecord(rec);
+    QList<Field> f = readRecord(rec);
+    // A line with the QSL mark says so before the award fields, and only such a line.
+    const bool qsl = QStringView(line).mid(rec::QslCol - 1, 1) == u"*";
+    const bool hasQsl = f.size() > 9 && f[9].name == QLatin1String("qsl_rcvd");
+    check(qsl == hasQsl && (!hasQsl || f[9].value == QLatin1String("Y")), "qsl_rcvd Y for the QSL mark only", rec);
+    if (hasQsl) f.removeAt(9);
     const QStringList names = {QStringLiteral("call"),    QStringLiteral("name"),     QStringLiteral("band"),
                                QStringLiteral("mode"),    QStringLiteral("qso_date"), QStringLiteral("time_on"),
                                QStringLiteral("rst_rcvd"), QStringLiteral("rst_sent"), QStringLiteral("comment"),
@@ -76,7 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     QByteArray encoded;
     check(cp1252::encode(rec, encoded) && encoded.size() == rec.size(), "the record encodes one byte per character", rec);
 
-    const QStringList file = adif::fileLines(QStringLiteral("F6ABC"), lines);
+    const QStringList file = adif::fileLines(QStringLiteral("F6ABC"), lines, QStringLiteral("ON4/F6ABC"));
     check(file.size() == adif::header(QStringLiteral("F6ABC")).size() + lines.size(), "one record per log line", line);
+    // Each record of the file is the record of its line naming the station last.
+    if (!lines.isEmpty())
+        check(file.at(file.size() - lines.size()) == rec.chopped(5) + QStringLiteral("<station_callsign:9>ON4/F6ABC<eor>"),
+              "the station named last", rec);
     return 0;
 }

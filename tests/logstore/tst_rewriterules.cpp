@@ -3,6 +3,7 @@
 #include "logstore/record.h"
 #include "logstore/rewriterules.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace kastlog;
@@ -179,6 +180,36 @@ private slots:
         QFETCH(QString, d);
         QFETCH(QStringList, expected);
         QCOMPARE(rules::supprime(lines, d), expected);
+    }
+
+    // Many records at once land where inserting them one by one puts them, whatever the
+    // order of the log; only records of one instant differ: they keep the file's order.
+    void insereTousPlacesAsOneByOne() {
+        QRandomGenerator rng(7);
+        auto line = [&](int minute) {
+            if (minute < 0) return QStringLiteral("hand-edited line");
+            return QStringLiteral("F1AA         NM   X               NM001 %1/01/08 %2:%3")
+                .arg(minute / 1440 + 1, 2, 10, QLatin1Char('0'))
+                .arg(minute / 60 % 24, 2, 10, QLatin1Char('0'))
+                .arg(minute % 60, 2, 10, QLatin1Char('0'));
+        };
+        for (int round = 0; round < 200; ++round) {
+            QStringList log, news;
+            for (int i = int(rng.bounded(30)); i > 0; --i) log << line(int(rng.bounded(-2, 20000)));
+            QList<int> minutes;
+            for (int i = int(rng.bounded(30)); i > 0; --i) {
+                int m;
+                do m = int(rng.bounded(20000)); while (minutes.contains(m));
+                minutes << m;
+                news << line(m);
+            }
+            QStringList oneByOne = log;
+            for (const QString &r : news) oneByOne = rules::insere(oneByOne, r);
+            QCOMPARE(rules::insereTous(log, news), oneByOne);
+        }
+        const QString a = line(5) + QLatin1Char('a'), b = line(5) + QLatin1Char('b');
+        QCOMPARE(rules::insereTous({line(9), line(5)}, {a, b, QStringLiteral("x")}),
+                 (QStringList{a, b, line(9), line(5), QStringLiteral("x")}));
     }
 };
 

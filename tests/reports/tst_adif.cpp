@@ -53,10 +53,10 @@ private slots:
             << logLine("Q1ABC", "NM047", "14 Mhz", "01/02/08", "CHATEAU DE X", false, "JEAN", "15:25", "SSB", "59", "57")
             << "<call:5>Q1ABC<name:4>JEAN<band:3>20m<mode:3>SSB<qso_date:8>20080201<time_on:4>1525"
                "<rst_rcvd:2>59<rst_sent:2>57<comment:18>NM047 CHATEAU DE X<sig:3>DNJ<sig_info:5>NM047<eor>";
-        QTest::newRow("432 Mhz is 70cm, QSL mark ignored")
+        QTest::newRow("432 Mhz is 70cm, QSL mark")
             << logLine("ON4XY/P", "LG003", "432 Mhz", "31/12/99", "BURG", true, "ANNE", "23:59", "FM", "5", "5")
             << "<call:7>ON4XY/P<name:4>ANNE<band:4>70cm<mode:2>FM<qso_date:8>19991231<time_on:4>2359"
-               "<rst_rcvd:1>5<rst_sent:1>5<comment:10>LG003 BURG<sig:3>DNJ<sig_info:5>LG003<eor>";
+               "<rst_rcvd:1>5<rst_sent:1>5<comment:10>LG003 BURG<qsl_rcvd:1>Y<sig:3>DNJ<sig_info:5>LG003<eor>";
         QTest::newRow("typed band and empty first name")
             << logLine("F5AAA", "AN001", "2 m", "05/05/10", "KASTEEL", false, "", "08:00", "CW")
             << "<call:5>F5AAA<name:0><band:0><mode:2>CW<qso_date:8>20100505<time_on:4>0800"
@@ -86,13 +86,15 @@ private slots:
 
     void header() {
         const QStringList h = adif::header(QStringLiteral("ON4/F1ABC"));
-        QCOMPARE(h.size(), 6);
+        QCOMPARE(h.size(), 7);
         QCOMPARE(h[0], QStringLiteral("Exportation du log de la station ON4/F1ABC au format ADIF"));
         QVERIFY(h[1].isEmpty());
         QVERIFY(!h[2].isEmpty());
         QVERIFY(!h[2].startsWith(QLatin1Char('<')));
         QVERIFY(h[3].isEmpty() && h[4].isEmpty());
-        QCOMPARE(h[5], QStringLiteral("<eoh>"));
+        QCOMPARE(h[5], QStringLiteral("<adif_ver:5>3.1.4<programid:7>KASTLOG<programversion:%1>%2")
+                           .arg(QStringLiteral(KASTLOG_VERSION).size()).arg(QStringLiteral(KASTLOG_VERSION)));
+        QCOMPARE(h[6], QStringLiteral("<eoh>"));
     }
 
     // The file on disk: CR LF, Windows-1252, named by the stored call sign, announced with the
@@ -111,18 +113,18 @@ private slots:
         QCOMPARE(r.message, QStringLiteral("Le fichier a été enregistré sous le nom : ON4/F1ABC_DNJ.adi"));
         const QByteArray file = dirs.readFile(QStringLiteral("ON4_F1ABC_DNJ.adi"));
         const QList<QByteArray> lines = file.split('\n');
-        QCOMPARE(lines.size(), 9);  // six header lines, two records, nothing after the last CR LF
+        QCOMPARE(lines.size(), 10);  // seven header lines, two records, nothing after the last CR LF
         QVERIFY(lines.last().isEmpty());
-        for (int i = 0; i < 8; ++i) QVERIFY2(lines[i].endsWith('\r'), qPrintable(QString::number(i)));
+        for (int i = 0; i < 9; ++i) QVERIFY2(lines[i].endsWith('\r'), qPrintable(QString::number(i)));
         QCOMPARE(lines[0], QByteArray("Exportation du log de la station ON4/F1ABC au format ADIF\r"));
-        QCOMPARE(lines[5], QByteArray("<eoh>\r"));
-        QCOMPARE(lines[6], QByteArray("<call:5>Q1ABC<name:4>JEAN<band:3>20m<mode:3>SSB<qso_date:8>20080201"
+        QCOMPARE(lines[6], QByteArray("<eoh>\r"));
+        QCOMPARE(lines[7], QByteArray("<call:5>Q1ABC<name:4>JEAN<band:3>20m<mode:3>SSB<qso_date:8>20080201"
                                       "<time_on:4>1525<rst_rcvd:2>59<rst_sent:2>57<comment:18>NM047 CHATEAU DE X"
-                                      "<sig:3>DNJ<sig_info:5>NM047<eor>\r"));
+                                      "<sig:3>DNJ<sig_info:5>NM047<station_callsign:9>ON4/F1ABC<eor>\r"));
         // "É" is the single byte 0xC9, and the length counts it once.
-        QCOMPARE(lines[7], QByteArray("<call:3>F2B<name:4>JEAN<band:2>2m<mode:3>SSB<qso_date:8>20090302"
+        QCOMPARE(lines[8], QByteArray("<call:3>F2B<name:4>JEAN<band:2>2m<mode:3>SSB<qso_date:8>20090302"
                                       "<time_on:4>1405<rst_rcvd:2>59<rst_sent:2>57<comment:17>HT004 \xC9"
-                                      "CAUSSINNES<sig:3>DNJ<sig_info:5>HT004<eor>\r"));
+                                      "CAUSSINNES<qsl_rcvd:1>Y<sig:3>DNJ<sig_info:5>HT004<station_callsign:9>ON4/F1ABC<eor>\r"));
         QVERIFY(!dirs.exists(QStringLiteral("Temporaire.txt")));
     }
 

@@ -1,0 +1,56 @@
+// "Importer un fichier ADIF...": choose the file, show what becomes of each QSO, then write
+// the log in one rewrite.
+#include "mainwindow/importdialog.h"
+#include "logstore/logstore.h"
+#include "mainwindow/mainwindow.h"
+#include "reports/adifimport/importer.h"
+#include "ui/messagebox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringListModel>
+
+namespace kastlog {
+
+inline const QString ImportDuringEntry =
+    QStringLiteral("Terminez ou annulez la saisie en cours avant d'importer un fichier ADIF");
+
+bool MainWindow::entryInProgress() const {
+    if (m_modification || m_insertion || m_editLock) return true;
+    if (Ind_A->isEnabled() && !Ind_A->text().isEmpty()) return true;
+    for (QWidget *f : std::initializer_list<QWidget *>{Prenom_A, Ref_A, Date_A, Heure_A, Mode_A, RST_A, RSTE_A, Rem_A})
+        if (f->isEnabled()) return true;
+    return false;
+}
+
+void MainWindow::Mnu_Import_ADIF_Click() {
+    if (entryInProgress()) {
+        m_s.messages->info(ImportDuringEntry);
+        return;
+    }
+    const QString file = chooseAdifFile(this, m_s.dataDir);
+    if (file.isEmpty()) return;
+    const adifimport::PreparedImport p = adifimport::prepareImport(m_s.dataDir, m_call, file);
+    if (!p.ok) {
+        m_s.messages->info(p.error);
+        return;
+    }
+    ImportDialog preview(p.plan, this);
+    if (preview.exec() != QDialog::Accepted || p.plan.taken == 0) return;
+    const adifimport::ImportWritten w = adifimport::writeImport(m_s.dataDir, m_call, p.plan, m_s.faults, m_s.clock);
+    if (w.logWritten) {
+        ChangeResult written;
+        written.history = w.history;
+        noteHistory(written);
+        if (lectureLog() == Load::Ended) return;
+        selectListItem(m_lines->rowCount() - 1);
+    }
+    if (!w.error.isEmpty()) {
+        m_s.messages->info(w.error);
+        if (!w.logWritten) return;
+    }
+    m_s.messages->info(QStringLiteral("%1 QSO importés dans le log de %2").arg(p.plan.taken).arg(I_Station->text()));
+}
+
+}  // namespace kastlog

@@ -1,0 +1,249 @@
+#include "reports/adifimport/adifreader.h"
+
+#include "logstore/cp1252.h"
+
+#include <QXmlStreamReader>
+
+namespace kastlog::adifimport {
+
+namespace {
+const QString NoCall = QStringLiteral("QSO sans indicatif (CALL)");
+const QString PastEnd = QStringLiteral("longueur au-delà de la fin du fichier");
+
+bool isAscii(const char *b, qsizetype n) {
+    for (qsizetype i = 0; i < n; ++i)
+        if (uchar(b[i]) >= 0x80) return false;
+    return true;
+}
+
+char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+
+// Well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
+bool isUtf8(const uchar *s, qsizetype n) {
+    qsizetype i = 0;
+    while (i < n) {
+        const uchar c = s[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int more;
+        uchar lo = 0x80, hi = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) more = 1;
+        else if (c == 0xE0) more = 2, lo = 0xA0;
+        else if (c == 0xED) more = 2, hi = 0x9F;
+        else if (c >= 0xE1 && c <= 0xEF) more = 2;
+        else if (c == 0xF0) more = 3, lo = 0x90;
+        else if (c >= 0xF1 && c <= 0xF3) more = 3;
+        else if (c == 0xF4) more = 3, hi = 0x8F;
+        else return false;
+        if (n - i <= more) return false;
+        if (s[i + 1] < lo || s[i + 1] > hi) return false;
+        for (int k = 2; k <= more; ++k)
+            if (s[i + k] < 0x80 || s[i + k] > 0xBF) return false;
+        i += more + 1;
+    }
+    return true;
+}
+
+// The field names of the standard are shared, not allocated once per field.
+QString fieldName(const char *b, qsizetype n) {
+    static const QStringList known = {
+        "CALL", "NAME", "BAND", "MODE", "SUBMODE", "QSO_DATE", "TIME_ON", "TIME_OFF", "RST_RCVD", "RST_SENT",
+        "COMMENT", "NOTES", "SIG", "SIG_INFO", "QSL_RCVD", "QSL_SENT", "STATION_CALLSIGN", "OPERATOR",
+        "FREQ", "GRIDSQUARE", "QSO_DATE_OFF", "TX_PWR", "DXCC", "COUNTRY", "ADIF_VER", "PROGRAMID", "PROGRAMVERSION"};
+    char up[24];
+    if (n <= qsizetype(sizeof up)) {
+        for (qsizetype i = 0; i < n; ++i) up[i] = upper(b[i]);
+        const QLatin1String name(up, n);
+        for (const QString &k : known)
+            if (k == name) return k;
+    }
+    QString out = QString::fromLatin1(b, n);
+    for (QChar &c : out)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 32);
+    return out;
+}
+
+// The record in progress is finished: kept when it holds any field.
+void finish(AdifFile &file, AdifRecord &rec) {
+    if (rec.fields.isEmpty() && rec.problem.isEmpty()) return;
+    if (rec.problem.isEmpty() && rec.value(QLatin1String("CALL")).trimmed().isEmpty()) rec.problem = NoCall;
+    file.records.append(std::move(rec));
+    rec = AdifRecord();
+}
+}  // namespace
+
+QString AdifRecord::value(QLatin1String name) const {
+    for (qsizetype i = fields.size() - 1; i >= 0; --i)  // a field given twice: the last one
+        if (fields[i].name == name) return valueOf(fields[i]).toString();
+    return {};
+}
+
+void AdifRecord::add(QString name, QStringView value, qsizetype declaredLength, qsizetype byteLength, qsizetype offset) {
+    AdifField f;
+    f.name = std::move(name);
+    f.at = text.size();
+    f.size = value.size();
+    f.declaredLength = declaredLength;
+    f.byteLength = byteLength;
+    f.offset = offset;
+    text.append(value);
+    fields.append(std::move(f));
+}
+
+bool AdifRecord::has(QLatin1String name) const {
+    for (const AdifField &f : fields)
+        if (f.name == name) return true;
+    return false;
+}
+
+QString decodeValue(const char *bytes, qsizetype size) {
+    if (isAscii(bytes, size)) return QString::fromLatin1(bytes, size);
+    if (isUtf8(reinterpret_cast<const uchar *>(bytes), size)) return QString::fromUtf8(bytes, size);
+    return cp1252::decode(QByteArray(bytes, size));
+}
+
+AdifFile readAdi(const QByteArray &bytes) {
+    AdifFile file;
+    AdifRecord rec;
+    const char *const data = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype p = 0;
+    while (p < n) {
+        const char *lt = static_cast<const char *>(std::memchr(data + p, '<', size_t(n - p)));
+        if (!lt) break;
+        qsizetype q = (lt - data) + 1;
+        const qsizetype nameStart = q;
+        while (q < n && data[q] != ':' && data[q] != '>' && data[q] != '<') ++q;
+        if (q >= n || data[q] == '<' || q == nameStart) {  // not a tag: skip this '<'
+            p = nameStart;
+            continue;
+        }
+        const qsizetype nameSize = q - nameStart;
+        if (data[q] == '>') {
+            p = q + 1;
+            auto is = [&](const char *tag) {
+                return nameSize == 3 && upper(data[nameStart]) == tag[0] && upper(data[nameStart + 1]) == tag[1] &&
+                       upper(data[nameStart + 2]) == tag[2];
+            };
+            if (is("EOR")) {
+                finish(file, rec);
+            } else if (is("EOH")) {
+                file.header = std::move(rec);
+                file.header.problem.clear();
+                rec = AdifRecord();
+            }
+            continue;
+        }
+        // <NAME:LEN[:TYPE]>
+        qsizetype d = q + 1;
+        qsizetype len = 0;
+        bool digits = false, overflow = false;
+        while (d < n && data[d] >= '0' && data[d] <= '9') {
+            if (len > (qsizetype(1) << 40)) overflow = true;
+            else len = len * 10 + (data[d] - '0');
+            digits = true;
+            ++d;
+        }
+        if (d < n && data[d] == ':') {  // type indicator
+            ++d;
+            while (d < n && data[d] != '>' && data[d] != '<') ++d;
+        }
+        if (!digits || d >= n || data[d] != '>') {  // not a field tag
+            p = nameStart;
+            continue;
+        }
+        const qsizetype valueStart = d + 1;
+        if (overflow || len > n - valueStart) {
+            // The value would run past the end: this record is lost, the next ones are read
+            // from just after the tag.
+            rec.problem = PastEnd;
+            p = valueStart;
+            continue;
+        }
+        if (rec.fields.isEmpty()) {
+            rec.fields.reserve(16);
+            rec.text.reserve(256);
+        }
+        const char *v = data + valueStart;
+        if (isAscii(v, len)) {  // the common case, decoded straight into the record's text
+            const qsizetype at = rec.text.size();
+            rec.text.append(QLatin1String(v, len));
+            AdifField f;
+            f.name = fieldName(data + nameStart, nameSize);
+            f.at = at;
+            f.size = len;
+            f.declaredLength = f.byteLength = len;
+            f.offset = valueStart;
+            rec.fields.append(std::move(f));
+        } else {
+            rec.add(fieldName(data + nameStart, nameSize), decodeValue(v, len), len, len, valueStart);
+        }
+        p = valueStart + len;
+    }
+    finish(file, rec);
+    return file;
+}
+
+AdifFile readAdx(const QByteArray &bytes) {
+    AdifFile file;
+    QXmlStreamReader xml(bytes);
+    enum { Outside, Header, Records, Record } where = Outside;
+    AdifRecord rec;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType t = xml.readNext();
+        if (t == QXmlStreamReader::StartElement) {
+            const QString name = xml.name().toString().toUpper();
+            if (where == Outside && name == QLatin1String("HEADER")) {
+                where = Header;
+            } else if (where == Outside && name == QLatin1String("RECORDS")) {
+                where = Records;
+            } else if (where == Records && name == QLatin1String("RECORD")) {
+                where = Record;
+                rec = AdifRecord();
+            } else if (where == Header || where == Record) {
+                // Application and user fields carry their name in an attribute.
+                QString fieldName = name;
+                const auto attrs = xml.attributes();
+                if (name == QLatin1String("APP"))
+                    fieldName = QStringLiteral("APP_") + attrs.value(QLatin1String("PROGRAMID")).toString().toUpper() +
+                                QLatin1Char('_') + attrs.value(QLatin1String("FIELDNAME")).toString().toUpper();
+                else if (name == QLatin1String("USERDEF") && where == Record)
+                    fieldName = attrs.value(QLatin1String("FIELDNAME")).toString().toUpper();
+                const QString value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                (where == Header ? file.header : rec).add(fieldName, value, -1, value.toUtf8().size(), -1);
+            }
+        } else if (t == QXmlStreamReader::EndElement) {
+            const QString name = xml.name().toString().toUpper();
+            if (where == Record && name == QLatin1String("RECORD")) {
+                finish(file, rec);
+                rec = AdifRecord();
+                where = Records;
+            } else if ((where == Header && name == QLatin1String("HEADER")) ||
+                       (where == Records && name == QLatin1String("RECORDS"))) {
+                where = Outside;
+            }
+        }
+    }
+    if (xml.hasError()) {
+        file.problem = QStringLiteral("XML illisible ligne %1 : %2").arg(xml.lineNumber()).arg(xml.errorString());
+        if (where == Record) {  // the record cut by the error is listed, not taken
+            rec.problem = file.problem;
+            file.records.append(std::move(rec));
+        }
+    }
+    return file;
+}
+
+bool looksLikeAdx(const QByteArray &bytes) {
+    qsizetype i = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF")) i = 3;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n')) ++i;
+    const QByteArray start = bytes.mid(i, 5).toUpper();
+    return start.startsWith("<?XML") || start.startsWith("<ADX");
+}
+
+AdifFile readAdif(const QByteArray &bytes) { return looksLikeAdx(bytes) ? readAdx(bytes) : readAdi(bytes); }
+
+}  // namespace kastlog::adifimport

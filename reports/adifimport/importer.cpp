@@ -1,0 +1,67 @@
+#include "reports/adifimport/importer.h"
+
+#include "logstore/logstore.h"
+#include "logstore/prenoms.h"
+#include "logstore/record.h"
+
+#include <QFile>
+
+namespace kastlog::adifimport {
+
+PreparedImport prepareImport(const QString &dir, const QString &station, const QString &adifPath) {
+    PreparedImport p;
+    QFile f(adifPath);
+    if (!f.open(QIODevice::ReadOnly)) {
+        p.error = QStringLiteral("Le fichier %1 ne peut pas être lu : %2").arg(adifPath, f.errorString());
+        return p;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        p.error = QStringLiteral("Le fichier %1 ne peut pas être lu : %2").arg(adifPath, f.errorString());
+        return p;
+    }
+    const LogStore store(dir, station);
+    const ReadResult log = readTextFile(store.logPath());
+    if (!log.ok()) {
+        p.error = QStringLiteral("Le log %1 ne peut pas être lu : %2").arg(store.logPath(), log.reason);
+        return p;
+    }
+    p.file = readAdif(bytes);
+    p.plan = planImport(p.file, log.lines, station);
+    p.ok = true;
+    return p;
+}
+
+QStringList firstNameKeys(const ImportPlan &plan) {
+    QStringList keys;
+    for (const ImportLine &l : plan.lines) {
+        if (l.outcome != Outcome::Taken) continue;
+        const QString name = trimmedColumn(l.qso.record, rec::FirstNameCol, rec::FirstNameWidth);
+        if (name.isEmpty()) continue;
+        keys << l.qso.fields.call.leftJustified(13, QLatin1Char(' '), true) +
+                    l.qso.fields.province.leftJustified(3, QLatin1Char(' '), true) + name;
+    }
+    return keys;
+}
+
+ImportWritten writeImport(const QString &dir, const QString &station, const ImportPlan &plan,
+                          const FaultInjector *faults, const Clock *clock) {
+    ImportWritten w;
+    if (plan.taken == 0) return w;
+    const ChangeResult log = LogStore(dir, station, faults, {true, clock}).importeQsos(plan.records());
+    w.history = log.history;
+    if (!log) {
+        w.error = QStringLiteral("Le log n'a pas été modifié : %1 : %2").arg(log.fileName, log.reason);
+        return w;
+    }
+    w.logWritten = true;
+    const QStringList keys = firstNameKeys(plan);
+    if (keys.isEmpty()) return w;
+    const WriteResult names = ajoutePrenoms(dir, keys, faults);
+    if (!names)
+        w.error = QStringLiteral("Les QSO sont importés, mais les prénoms n'ont pas pu être mémorisés : %1 : %2")
+                      .arg(names.fileName, names.reason);
+    return w;
+}
+
+}  // namespace kastlog::adifimport

@@ -1,0 +1,238 @@
+// The ADIF import without a window: the reader in the forms loggers write, the mapping of a
+// QSO to a record with every refusal, the choice of the QSOs taken, and the import on disk.
+#include "logstore/logstore.h"
+#include "reports/adif.h"
+#include "reports/adifimport/importer.h"
+#include "tests/common/testdirs.h"
+#include "tests/reports/reportfixtures.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+using namespace kastlog;
+using namespace kastlog::adifimport;
+using kastlog::test::logLine;
+
+namespace {
+// "<name:len>value" with the length in UTF-8 bytes.
+QByteArray f(const char *name, const QString &value) {
+    const QByteArray v = value.toUtf8();
+    return "<" + QByteArray(name) + ":" + QByteArray::number(v.size()) + ">" + v;
+}
+
+// A QSO the log takes: CALL F1XYZ, NM047 on 20m in SSB on 19/07/08 at 14:05.
+QByteArray goodQso(const QByteArray &extra = {}, const QByteArray &call = "F1XYZ") {
+    return f("CALL", QString::fromLatin1(call)) + f("QSO_DATE", "20080719") + f("TIME_ON", "1405") +
+           f("BAND", "20m") + f("MODE", "SSB") + f("SIG", "DNJ") + f("SIG_INFO", "NM047") + extra;
+}
+
+QStringList calls(const AdifFile &file) {
+    QStringList out;
+    for (const AdifRecord &r : file.records) out << (r.readable() ? r.value(QLatin1String("CALL")) : QStringLiteral("!"));
+    return out;
+}
+
+AdifRecord one(const QByteArray &adi) {
+    const AdifFile file = readAdi(adi + "<eor>");
+    return file.records.value(0);
+}
+}  // namespace
+
+class TestAdifImport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::isolateUserDirectories(); }
+
+    void readsTheFormsLoggersWrite_data() {
+        QTest::addColumn<QByteArray>("adi");
+        QTest::addColumn<QStringList>("calls");  // "!" for a record that cannot be read
+        const QByteArray a = f("call", "F1A"), b = f("CALL", "F1B");
+        QTest::newRow("header, CR LF") << "Log\r\n<adif_ver:5>3.1.4\r\n<eoh>\r\n" + a + "<eor>\r\n" + b + "<eor>\r\n"
+                                       << QStringList{"F1A", "F1B"};
+        QTest::newRow("no header, LF") << a + "<EOR>\n" + b + "<EoR>\n" << QStringList{"F1A", "F1B"};
+        QTest::newRow("nothing between records") << a + "<eor>" + b + "<eor>" << QStringList{"F1A", "F1B"};
+        QTest::newRow("last record without eor") << a + "<eor>" + b << QStringList{"F1A", "F1B"};
+        QTest::newRow("type indicator, app field") << QByteArray("<CALL:3:S>F1A<APP_X_Y:2:N>12 <eor>")
+                                                   << QStringList{"F1A"};
+        QTest::newRow("length past the end") << a + "<eor><call:3>F1C<name:90>xx" << QStringList{"F1A", "!"};
+        QTest::newRow("length past the end, later records read")
+            << "<call:3>F1C<name:900>x<eor>" + b + "<eor>" << QStringList{"!", "F1B"};
+        QTest::newRow("record without CALL") << f("NAME", "JO") + "<eor>" + b + "<eor>" << QStringList{"!", "F1B"};
+        QTest::newRow("stray brackets") << "a < b <x> <:3>" + a + "<eor> <" << QStringList{"F1A"};
+        QTest::newRow("tag in a value") << QByteArray("<call:3>F1A<comment:5><eor><eor>") << QStringList{"F1A"};
+        QTest::newRow("empty") << QByteArray() << QStringList{};
+    }
+    void readsTheFormsLoggersWrite() {
+        QFETCH(QByteArray, adi);
+        QFETCH(QStringList, calls);
+        QCOMPARE(::calls(readAdif(adi)), calls);
+    }
+
+    void decodesUtf8ElseWindows1252() {
+        QCOMPARE(one(f("CALL", "F1A") + f("NAME", QStringLiteral("JOSÉ"))).value(QLatin1String("NAME")), QStringLiteral("JOSÉ"));
+        // E9 alone is no UTF-8: read as Windows-1252 é; the length counts bytes.
+        QCOMPARE(one(f("CALL", "F1A") + "<NAME:5>\x80T\xE9 X").value(QLatin1String("NAME")), QStringLiteral("€Té X"));
+    }
+
+    void readsAdx() {
+        const QByteArray adx =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ADX><HEADER><ADIF_VER>3.1.4</ADIF_VER></HEADER><RECORDS>"
+            "<RECORD><CALL>F1A</CALL><NAME>JOSÉ</NAME><APP PROGRAMID=\"X\" FIELDNAME=\"Y\">1</APP></RECORD>"
+            "<RECORD><NAME>NO</NAME></RECORD><RECORD><CALL>F1B</CALL></RECORD></RECORDS></ADX>";
+        const AdifFile file = readAdif(adx);
+        QCOMPARE(calls(file), (QStringList{"F1A", "!", "F1B"}));
+        QCOMPARE(file.records[0].value(QLatin1String("NAME")), QStringLiteral("JOSÉ"));
+        QCOMPARE(file.records[0].value(QLatin1String("APP_X_Y")), QStringLiteral("1"));
+        QCOMPARE(file.header.value(QLatin1String("ADIF_VER")), QStringLiteral("3.1.4"));
+        QVERIFY(readAdif("<?xml version=\"1.0\"?><ADX><RECORDS><RECORD><CALL>F1A</CALL><RECORD>").problem.size() > 0);
+    }
+
+    void mapsEachFieldAsTheEntryStoresIt_data() {
+        QTest::addColumn<QByteArray>("adi");
+        QTest::addColumn<QString>("record");
+        const QString base = logLine("F1XYZ", "NM047", "14 Mhz", "19/07/08", "C.", false, "", "14:05", "SSB", "", "");
+        QTest::newRow("award fields, defaults") << goodQso() << base;
+        QTest::newRow("comment of the export, qsl, reports")
+            << goodQso(f("comment", "NM047 Château de x ") + f("qsl_rcvd", "y") + f("rst_rcvd", "-12") + f("RST_SENT", "599") +
+                       f("name", "jean"))
+            << logLine("F1XYZ", "NM047", "14 Mhz", "19/07/08", "CHÂTEAU DE X", true, "JEAN", "14:05", "SSB", "-12", "599");
+        QTest::newRow("reference in the comment, lower-case call")
+            << f("call", "f1xyz") + f("qso_date", "20080719") + f("time_on", "140559") + f("band", "20M") + f("mode", "ssb") +
+                   f("comment", "nm047 hello")
+            << base;
+        QTest::newRow("reference in the notes, comment without one")
+            << f("CALL", "F1XYZ") + f("QSO_DATE", "20080719") + f("TIME_ON", "1405") + f("BAND", "20m") + f("MODE", "SSB") +
+                   f("COMMENT", "XX047 y") + f("NOTES", "NM047")
+            << base;
+        QTest::newRow("FREQ without BAND, SUBMODE")
+            << f("CALL", "F1XYZ") + f("QSO_DATE", "20080719") + f("TIME_ON", "1405") + f("FREQ", "14.074") +
+                   f("MODE", "MFSK") + f("SUBMODE", "FT4") + f("SIG", "dnj") + f("SIG_INFO", "nm047")
+            << logLine("F1XYZ", "NM047", "14 Mhz", "19/07/08", "C.", false, "", "14:05", "FT4", "", "");
+        QTest::newRow("first name cut to 15")
+            << goodQso(f("NAME", "JEAN-CHRISTOPHE-MARIE"))
+            << logLine("F1XYZ", "NM047", "14 Mhz", "19/07/08", "C.", false, "JEAN-CHRISTOPHE", "14:05", "SSB", "", "");
+    }
+    void mapsEachFieldAsTheEntryStoresIt() {
+        QFETCH(QByteArray, adi);
+        QFETCH(QString, record);
+        const MappedQso m = mapQso(one(adi), QStringLiteral("F1ABC"));
+        QVERIFY2(m.taken(), qPrintable(m.refusal));
+        QCOMPARE(m.record, record);
+    }
+
+    void refusesWithItsReason_data() {
+        QTest::addColumn<QByteArray>("adi");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("call 13") << goodQso({}, "ON4/F1XYZ/MMX") << reason::CallTooLong;
+        QTest::newRow("no reference")
+            << f("CALL", "F1A") + f("QSO_DATE", "20080719") + f("TIME_ON", "1405") + f("BAND", "20m") + f("COMMENT", "ZZ047")
+            << reason::NoReference;
+        QTest::newRow("date before 1950") << goodQso(f("QSO_DATE", "19491231")) << reason::BadDate;
+        QTest::newRow("time") << goodQso(f("TIME_ON", "2460")) << reason::BadDate;
+        QTest::newRow("band") << goodQso(f("BAND", "60m")) << reason::NoBand;
+        QTest::newRow("mode") << goodQso(f("MODE", "OLIVIA") + f("SUBMODE", "OLIVIA 8/250")) << reason::ModeTooLong;
+        QTest::newRow("report received") << goodQso(f("RST_RCVD", "5999")) << reason::RstRTooLong;
+        QTest::newRow("report sent") << goodQso(f("RST_SENT", "5999")) << reason::RstETooLong;
+        QTest::newRow("character") << goodQso(f("NAME", QStringLiteral("ΑΛΦΑ"))) << reason::unwritable("NAME");
+        QTest::newRow("unreadable") << QByteArray("<NAME:2>JO") << QStringLiteral("QSO sans indicatif (CALL)");
+    }
+    void refusesWithItsReason() {
+        QFETCH(QByteArray, adi);
+        QFETCH(QString, reason);
+        QCOMPARE(mapQso(one(adi), QStringLiteral("F1ABC")).refusal, reason);
+    }
+
+    void warnsOfAnotherStation() {
+        QVERIFY(mapQso(one(goodQso(f("STATION_CALLSIGN", "ON4/F1ABC"))), "ON4_F1ABC").warnings.isEmpty());
+        QCOMPARE(mapQso(one(goodQso(f("STATION_CALLSIGN", "F6ZZZ"))), "F1ABC").warnings.size(), 1);
+    }
+
+    void checksAgainstTheLogAndTheQsosBefore() {
+        const QStringList log{logLine("F1XYZ", "NM047", "14 Mhz", "19/07/08", "", false, "", "14:05", "SSB", "", ""),
+                              logLine("F2AA", "LG001", "18 Mhz", "12/07/08")};
+        QByteArray adi = goodQso() + "<eor>";                                        // same QSO
+        adi += goodQso(f("SIG_INFO", "LG001") + f("BAND", "10m"), "F3A") + "<eor>";  // HF against HF
+        adi += goodQso(f("SIG_INFO", "LG001") + f("BAND", "2m"), "F3B") + "<eor>";   // VHF: taken
+        adi += goodQso(f("SIG_INFO", "LG001") + f("BAND", "2m") + f("TIME_ON", "1500"), "F3C") + "<eor>";  // then contacted
+        adi += goodQso(f("BAND", "60m")) + "<eor>";
+        const ImportPlan plan = planImport(readAdi(adi), log, "F1ABC");
+        QCOMPARE(plan.lines[0].reason, AlreadyInLog);
+        QCOMPARE(plan.lines[1].reason, QStringLiteral("château déjà contacté le 12/07/08 sur 18 Mhz"));
+        QCOMPARE(plan.lines[2].outcome, Outcome::Taken);
+        QCOMPARE(plan.lines[3].reason, QStringLiteral("château déjà contacté le 19/07/08 sur 144 Mhz"));
+        QCOMPARE(plan.countsLine(),
+                 QStringLiteral("5 QSO dans le fichier : 1 à importer, 1 déjà dans le log, 2 château déjà contacté, 1 refusés"));
+        QCOMPARE(refusalLine(plan.lines[4]), QStringLiteral("F1XYZ 19/07/08 14:05: bande absente du log"));
+    }
+
+    // A log as the window's rules make it (no castle twice in a band group, in date order),
+    // exported and imported into the empty log of another station, gives back the same bytes.
+    void roundTripGivesTheSameBytes() {
+        QRandomGenerator rng(12);
+        const QStringList bands{"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
+                                "21 Mhz", "24 Mhz", "28 Mhz", "50 Mhz", "144 Mhz", "432 Mhz"};
+        const QStringList provinces{"AN", "BR", "BW", "HT", "LB", "LG", "LU", "NM", "OV", "VB", "WV"};
+        QStringList lines;
+        for (int i = 0; i < 400; ++i) {
+            const QString ref = provinces[i % 11] + QStringLiteral("%1").arg(i / 11, 3, 10, QLatin1Char('0'));
+            QsoFields q;
+            q.call = (i % 7 ? QStringLiteral("F%1AB") : QStringLiteral("ON4/F%1/P")).arg(i);
+            q.reference = ref;
+            q.province = ref.left(2);
+            q.firstName = i % 3 ? QStringLiteral("FRANÇOIS") : QString();
+            const int day = i / 24;  // in date order, several QSOs in one minute
+            q.date = QStringLiteral("%1/%2/%3").arg(day % 28 + 1, 2, 10, QLatin1Char('0')).arg(day / 28 % 12 + 1, 2, 10, QLatin1Char('0')).arg(i < 200 ? "98" : "08");
+            q.time = QStringLiteral("%1:%2").arg(i % 24, 2, 10, QLatin1Char('0')).arg(i % 3 ? 0 : 30, 2, 10, QLatin1Char('0'));
+            q.mode = QStringList{"SSB", "CW", "FM", "FT8", ""}[int(rng.bounded(5))];
+            q.band = bands[int(rng.bounded(12))];
+            q.rstReceived = i % 5 ? QStringLiteral("59") : QStringLiteral("-12");
+            q.rstSent = i % 4 ? QStringLiteral("599") : QString();
+            q.castleName = i % 6 ? QStringLiteral("CHÂTEAU N°%1").arg(i) : QString();
+            q.qsl = rng.bounded(2);
+            lines << formatRecord(q);
+        }
+        test::TestDirs dirs;
+        QByteArray bytes;
+        QVERIFY(joinLines(lines, bytes));
+        dirs.writeFile("F1ABC_DNJ.log", bytes);
+        dirs.writeFile("ON4ZZ_DNJ.log", {});
+        QVERIFY(exporteAdif(dirs.dataDir(), "F1ABC", "F1ABC").ok);
+        const PreparedImport p = prepareImport(dirs.dataDir(), "ON4ZZ", dirs.path("F1ABC_DNJ.adi"));
+        QVERIFY2(p.ok, qPrintable(p.error));
+        QCOMPARE(p.plan.taken, lines.size());
+        QCOMPARE(writeImport(dirs.dataDir(), "ON4ZZ", p.plan).error, QString());
+        QCOMPARE(dirs.readFile("ON4ZZ_DNJ.log"), bytes);
+        // The names of the call signs were remembered once each, nothing else was left behind.
+        QCOMPARE(dirs.readLines("Liste_Prenom.txt").size(), firstNameKeys(p.plan).size());
+        QVERIFY(!dirs.exists("Temporaire6.txt"));
+        // Imported again: every QSO is already there and nothing is written.
+        const PreparedImport again = prepareImport(dirs.dataDir(), "ON4ZZ", dirs.path("F1ABC_DNJ.adi"));
+        QCOMPARE(again.plan.alreadyInLog, lines.size());
+    }
+
+    void firstNamesAddOnlyUnknownCalls() {
+        test::TestDirs dirs;
+        dirs.writeLines("Liste_Prenom.txt", {"F1A             PAUL", "F1B                 "});
+        dirs.writeFile("F1ABC_DNJ.log", {});
+        dirs.writeFile("in.adi", goodQso(f("NAME", "jean"), "F1A") + "<eor>" +
+                                     goodQso(f("NAME", "luc") + f("SIG_INFO", "LG001"), "F1B") + "<eor>" +
+                                     goodQso(f("NAME", "marc") + f("SIG_INFO", "LG002"), "F1C") + "<eor>" +
+                                     goodQso(f("NAME", "eric") + f("SIG_INFO", "LG003") + f("TIME_ON", "1500"), "F1C") + "<eor>");
+        const PreparedImport p = prepareImport(dirs.dataDir(), "F1ABC", dirs.path("in.adi"));
+        QCOMPARE(p.plan.taken, 4);
+        QCOMPARE(writeImport(dirs.dataDir(), "F1ABC", p.plan).error, QString());
+        QCOMPARE(dirs.readLines("Liste_Prenom.txt"),
+                 (QStringList{"F1A             PAUL", "F1B                 ", "F1C             MARC"}));
+    }
+
+    void unreadableFileOrLogWritesNothing() {
+        test::TestDirs dirs;
+        QVERIFY(!prepareImport(dirs.dataDir(), "F1ABC", dirs.path("absent.adi")).ok);
+        dirs.writeFile("in.adi", goodQso());
+        QVERIFY(!prepareImport(dirs.dataDir(), "F1ABC", dirs.path("in.adi")).ok);  // no log
+        QVERIFY(!dirs.exists("F1ABC_DNJ.log"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAdifImport)
+#include "tst_adifimport.moc"

@@ -1,0 +1,102 @@
+// The command line: help, version, bad usage, and the import without a window.
+#include "app/commandline.h"
+#include "mainwindow/instance.h"
+#include "tests/common/testdirs.h"
+
+#include <QtTest>
+
+using namespace kastlog;
+
+namespace {
+struct Run {
+    int code;
+    QString out, err;
+};
+
+Run run(const QStringList &args, const QString &dir, const QString &station = QStringLiteral("F1ABC")) {
+    Run r;
+    QTextStream out(&r.out), err(&r.err);
+    r.code = commandLine(args, dir, station, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+const QByteArray Qsos = "<eoh>\n<call:4>F1XY<qso_date:8>20080719<time_on:4>1405<band:3>20m<mode:3>SSB"
+                        "<sig:3>DNJ<sig_info:5>NM047<eor>\n"
+                        "<call:4>F2XY<qso_date:8>20080719<time_on:4>1405<band:3>60m<mode:3>SSB"
+                        "<sig:3>DNJ<sig_info:5>NM048<eor>\n";
+}  // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::isolateUserDirectories(); }
+
+    void versionAndHelp() {
+        test::TestDirs dirs;
+        const Run v = run({"--version"}, dirs.dataDir());
+        QCOMPARE(v.code, 0);
+        QCOMPARE(v.out, QStringLiteral("kastlog " KASTLOG_VERSION "\n"));
+        const Run h = run({"--help"}, dirs.dataDir());
+        QCOMPARE(h.code, 0);
+        QVERIFY(h.out.startsWith(QStringLiteral("Usage : kastlog")));
+    }
+
+    void badUsage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no file") << QStringList{"--import-adif"};
+        QTest::newRow("station alone") << QStringList{"--station", "F1ABC"};
+        QTest::newRow("unknown") << QStringList{"--import-adif", "x.adi", "--bogus"};
+        QTest::newRow("twice") << QStringList{"--import-adif", "x.adi", "--import-adif", "y.adi"};
+        QTest::newRow("bad station") << QStringList{"--import-adif", "x.adi", "--station", "F1 ABC"};
+    }
+    void badUsage() {
+        QFETCH(QStringList, args);
+        test::TestDirs dirs;
+        const Run r = run(args, dirs.dataDir());
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.out.isEmpty() && !r.err.isEmpty());
+    }
+
+    void firstArgumentDecidesTheWindow() {
+        QVERIFY(isProgramOption("--import-adif") && isProgramOption("--bogus") && isProgramOption("-h"));
+        QVERIFY(!isProgramOption("--platform") && !isProgramOption("-platform") && !isProgramOption("file.adi"));
+    }
+
+    void importsIntoTheStationGiven() {
+        test::TestDirs dirs;
+        dirs.writeFile("ON4_F1ABC_DNJ.log", {});
+        dirs.writeFile("in.adi", Qsos);
+        const Run r = run({"--import-adif", dirs.path("in.adi"), "--station", "on4/f1abc"}, dirs.dataDir());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("2 QSO dans le fichier : 1 à importer, 0 déjà dans le log, 0 château déjà contacté, 1 refusés\n"
+                                       "F2XY 19/07/08 14:05: bande absente du log\n"));
+        QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
+        // Nothing left to take: still done.
+        QCOMPARE(run({"--import-adif", dirs.path("in.adi"), "--station", "ON4/F1ABC"}, dirs.dataDir()).code, 0);
+        QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
+    }
+
+    void failuresLeaveTheLog() {
+        test::TestDirs dirs;
+        dirs.writeFile("F1ABC_DNJ.log", {});
+        dirs.writeFile("in.adi", Qsos);
+        QCOMPARE(run({"--import-adif", dirs.path("absent.adi")}, dirs.dataDir()).code, 1);
+        QCOMPARE(run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir(), "FXXXX").code, 1);
+        QCOMPARE(run({"--import-adif", dirs.path("in.adi"), "--station", "F6ZZ"}, dirs.dataDir()).code, 1);  // no log
+        {
+            const auto held = takeInstanceLock(dirs.dataDir());
+            QVERIFY(held);
+            const Run r = run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir());
+            QCOMPARE(r.code, 1);
+            QVERIFY(r.err.contains(AlreadyRunning));
+        }
+        QCOMPARE(dirs.readFile("F1ABC_DNJ.log"), QByteArray());
+        QCOMPARE(run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir()).code, 0);
+        QCOMPARE(dirs.readLines("F1ABC_DNJ.log").size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
