@@ -71,8 +71,14 @@ WriteResult replaceKeepingHistory(const QString &dataDir, const QString &call, c
                                   const Options &options, const FaultInjector *faults,
                                   WriteResult &historyFailure) {
     historyFailure = {};
-    // A rewrite that changes nothing is no change: the precedent keeps the last real one.
-    if (!options.on || content == old) return replaceFile(dataDir, logName, temp, content, faults);
+    // A rewrite that changes nothing is no change: nothing is written, and the precedent
+    // keeps the last real one.
+    if (content == old) {
+        WriteResult same;
+        same.fileName = QDir(dataDir).filePath(logName);
+        return same;
+    }
+    if (!options.on) return replaceFile(dataDir, logName, temp, content, faults);
 
     const WriteResult folder = ensureFolder(dataDir);
     if (!folder) {

@@ -29,8 +29,8 @@ struct Options {
     const Clock *clock = nullptr;  // the local day; the system clock when none
 };
 
-// Replaces the log `dataDir`/`logName` by `content` through `temp`, as replaceFile does; with
-// the history on and a content that differs from `old` (the log as read), first copies `old`
+// Replaces the log `dataDir`/`logName` by `content` through `temp`, as replaceFile does (a
+// content equal to `old`, the log as read, writes nothing); with the history on, first copies `old`
 // to the day's backup when there is none yet, then keeps `old` as the precedent file (the
 // swap leaves it behind, so no second copy is written). A failed history step does not stop
 // the change: it is returned in `historyFailure` (the first failure), the change's result

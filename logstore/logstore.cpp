@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstring>
 #include <functional>
 
 namespace kastlog {
@@ -49,13 +48,14 @@ QString unencodableReason(const QString &record) {
 
 using rules::core::ByteLines;
 
+}  // namespace
+
 // The one rewrite: encode the records given (a character the code page cannot hold stops it
 // before anything is written), read the file (it must exist), apply the rule on the bytes,
-// then replace the file. The lines are copied as read, each followed by CR LF.
-ChangeResult rewrite(const QString &dir, const QString &name, const QString &temp, const QStringList &records,
-                     const LogStore::Rule &rule, const FaultInjector *faults, const QString &call,
-                     const history::Options &hist) {
-    const QString path = QDir(dir).filePath(name);
+// then replace the file with its history. The lines are copied as read, each followed by
+// CR LF.
+ChangeResult LogStore::rewrite(const QString &temp, const QStringList &records, const Rule &rule) const {
+    const QString path = logPath();
     QList<QByteArray> encoded;
     QList<QLatin1String> views;
     for (const QString &r : records) {
@@ -72,19 +72,20 @@ ChangeResult rewrite(const QString &dir, const QString &name, const QString &tem
 
     QByteArray out;
     out.reserve(bytes.size() + 2 * lines.size() + views.size() * (rec::Length + 2));
-    rule(lines, views, [&](QLatin1String l) {
+    const bool found = rule(lines, views, [&](QLatin1String l) {
         out.append(l.data(), l.size());
         out.append("\r\n", 2);
     });
-    ChangeResult r;
-    static_cast<WriteResult &>(r) = history::replaceKeepingHistory(dir, call, name, temp, bytes, out, hist, faults, r.history);
+    ChangeResult r = replaceLog(bytes, out, temp);
+    r.found = found;
     return r;
 }
-}  // namespace
 
-ChangeResult LogStore::rewrite(const QString &dir, const QString &name, const QString &temp, const QStringList &records,
-                               const Rule &rule, const FaultInjector *faults) const {
-    return kastlog::rewrite(dir, name, temp, records, rule, faults, m_call, m_history);
+ChangeResult LogStore::replaceLog(const QByteArray &old, const QByteArray &content, const QString &temp) const {
+    ChangeResult r;
+    static_cast<WriteResult &>(r) = history::replaceKeepingHistory(m_dir, m_call, files::logName(m_call), temp, old,
+                                                                   content, m_history, m_faults, r.history);
+    return r;
 }
 
 // Byte for byte: a backup or the precedent is the log as it was, line ends included.
@@ -94,10 +95,7 @@ ChangeResult LogStore::takeContentOf(const QString &source) const {
     if (!src.ok()) return failed(source, src.reason);
     const ReadResult cur = readFileBytes(logPath(), current);
     if (!cur.ok()) return failed(logPath(), cur.reason);
-    ChangeResult r;
-    static_cast<WriteResult &>(r) = history::replaceKeepingHistory(m_dir, m_call, files::logName(m_call), files::Temporaire,
-                                                                   current, content, m_history, m_faults, r.history);
-    return r;
+    return replaceLog(current, content, files::Temporaire);
 }
 
 bool LogStore::canUndo() const { return QFileInfo::exists(history::precedentPath(m_dir, m_call)); }
@@ -107,38 +105,37 @@ ChangeResult LogStore::undo() const { return takeContentOf(history::precedentPat
 ChangeResult LogStore::restore(const QString &backupPath) const { return takeContentOf(backupPath); }
 
 ChangeResult LogStore::enregistreQso(const QString &record) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire, {record},
-                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
-                       rules::core::enregistre(l, r[0], out);
-                   }, m_faults);
+    return rewrite(files::Temporaire, {record}, [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+        rules::core::enregistre(l, r[0], out);
+        return true;
+    });
 }
 
 ChangeResult LogStore::insereQso(const QString &record) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire6, {record},
-                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
-                       rules::core::insere(l, r[0], out);
-                   }, m_faults);
+    return rewrite(files::Temporaire6, {record}, [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+        rules::core::insere(l, r[0], out);
+        return true;
+    });
 }
 
 ChangeResult LogStore::modifieQso(const QString &newRecord, const QString &oldRecord) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire, {newRecord, oldRecord},
+    return rewrite(files::Temporaire, {newRecord, oldRecord},
                    [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
-                       rules::core::modifie(l, r[0], r[1], out);
-                   }, m_faults);
+                       return rules::core::modifie(l, r[0], r[1], out);
+                   });
 }
 
 ChangeResult LogStore::supprimeQso(const QString &record) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire, {record},
-                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
-                       rules::core::supprime(l, r[0], out);
-                   }, m_faults);
+    return rewrite(files::Temporaire, {record}, [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+        return rules::core::supprime(l, r[0], out);
+    });
 }
 
 ChangeResult LogStore::importeQsos(const QStringList &records) const {
-    return rewrite(m_dir, files::logName(m_call), files::Temporaire6, records,
-                   [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
-                       rules::core::insereTous(l, r, out);
-                   }, m_faults);
+    return rewrite(files::Temporaire6, records, [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+        rules::core::insereTous(l, r, out);
+        return true;
+    });
 }
 
 bool creationFichierLog(const QString &dir, const QString &call) {
@@ -151,16 +148,5 @@ bool creationFichierLog(const QString &dir, const QString &call) {
     return bool(createFile(dir, files::logName(call), files::Temporaire, bytes));
 }
 
-bool logMayHoldLine(const LogStore &store, const QString &record) {
-    QByteArray wanted;
-    if (!cp1252::encode(record, wanted)) return false;  // no line of the file can hold it
-    QByteArray bytes;
-    if (!readFileBytes(store.logPath(), bytes).ok()) return true;
-    bool found = false;
-    forEachLine(bytes, [&](const char *b, qsizetype n) {
-        found = found || (n == wanted.size() && std::memcmp(b, wanted.constData(), size_t(n)) == 0);
-    });
-    return found;
-}
 
 }  // namespace kastlog

@@ -36,6 +36,7 @@ struct ChangeResult : WriteResult {
     ChangeResult() = default;
     ChangeResult(WriteResult w) : WriteResult(std::move(w)) {}
     WriteResult history;
+    bool found = true;  // false: the line to edit or delete is not in the log
 };
 
 class LogStore {
@@ -62,13 +63,16 @@ public:
     // Puts the content of `backupPath` (a daily backup) in the place of the log.
     ChangeResult restore(const QString &backupPath) const;
 
-    using Rule = std::function<void(const rules::core::ByteLines &, const QList<QLatin1String> &,
+    // Writes the new log's lines through its sink; false when the line it looks for (the old
+    // record of an edit, the record of a deletion) is not in the log.
+    using Rule = std::function<bool(const rules::core::ByteLines &, const QList<QLatin1String> &,
                                     const std::function<void(QLatin1String)> &)>;
 
 private:
     // Every change of the log goes through here: the rule's rewrite, with its history.
-    ChangeResult rewrite(const QString &dir, const QString &name, const QString &temp, const QStringList &records,
-                         const Rule &rule, const FaultInjector *faults) const;
+    ChangeResult rewrite(const QString &temp, const QStringList &records, const Rule &rule) const;
+    // The log `old` becomes `content` (nothing is written when they are the same).
+    ChangeResult replaceLog(const QByteArray &old, const QByteArray &content, const QString &temp) const;
     // The log takes the content of `source` whole.
     ChangeResult takeContentOf(const QString &source) const;
 
@@ -83,10 +87,4 @@ namespace kastlog {
 // Creates the log of a new station: copies the template "FXXXX.txt" of `dir` byte for byte
 // to call + "_DNJ.log". False when the copy fails (for example a missing template).
 bool creationFichierLog(const QString &dir, const QString &call);
-}  // namespace kastlog
-
-namespace kastlog {
-// False only when the log of `store` could be read and no line of it equals `record` (a line
-// edited by hand); a log that cannot be read is left to the rewrite to report.
-bool logMayHoldLine(const LogStore &store, const QString &record);
 }  // namespace kastlog

@@ -96,9 +96,10 @@ void insereTous(const Lines &lines, const Views &rs, Sink &&out) {
     for (qsizetype i : undated) out(rs[i]);
 }
 
-// Every line equal to o becomes nr in its place; no match: nr is added last.
+// Every line equal to o becomes nr in its place; no match: nr is added last. Returns whether a
+// line matched.
 template <class Lines, class View, class Sink>
-void modifie(const Lines &lines, View nr, View o, Sink &&out) {
+bool modifie(const Lines &lines, View nr, View o, Sink &&out) {
     bool matched = false;
     for (qsizetype i = 0, n = lines.size(); i < n; ++i) {
         if (lines[i] == o) {
@@ -109,13 +110,18 @@ void modifie(const Lines &lines, View nr, View o, Sink &&out) {
         }
     }
     if (!matched) out(nr);
+    return matched;
 }
 
-// Every line equal to d is dropped.
+// Every line equal to d is dropped. Returns whether a line matched.
 template <class Lines, class View, class Sink>
-void supprime(const Lines &lines, View d, Sink &&out) {
-    for (qsizetype i = 0, n = lines.size(); i < n; ++i)
-        if (!(lines[i] == d)) out(lines[i]);
+bool supprime(const Lines &lines, View d, Sink &&out) {
+    bool matched = false;
+    for (qsizetype i = 0, n = lines.size(); i < n; ++i) {
+        if (lines[i] == d) matched = true;
+        else out(lines[i]);
+    }
+    return matched;
 }
 
 }  // namespace kastlog::rules::core

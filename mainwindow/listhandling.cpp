@@ -75,16 +75,12 @@ void MainWindow::Annule_Saisie_Click() {
     if (m_selectedLine.isEmpty()) return m_s.messages->info(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
     const QString record = recordFromDisplayLine(m_selectedLine);
     if (m_s.messages->askYesNo(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
-        const LogStore store = logStore();
-        // A line edited by hand is not found: the log stays as it is, and the operator knows.
-        if (!logMayHoldLine(store, record)) {
-            m_s.messages->info(QStringLiteral("Ce QSO n'a pas été trouvé dans le log : rien n'a été supprimé."));
-            Annule_Saisie->setEnabled(false);
-            return Initialise_Saisie();
-        }
-        const ChangeResult r = store.supprimeQso(record);
+        const ChangeResult r = logStore().supprimeQso(record);
         if (!r) {
             reportWriteFailure(QStringLiteral("Le QSO n'a pas été supprimé."), r.fileName, r.reason);
+        } else if (!r.found) {
+            // A line edited by hand is not found: the log stays as it is, and the operator knows.
+            m_s.messages->info(QStringLiteral("Ce QSO n'a pas été trouvé dans le log : rien n'a été supprimé."));
         } else {
             noteHistory(r);
             if (lectureLog() == Load::Ended) return;

@@ -116,12 +116,10 @@ void MainWindow::Valide_A_Click() {
     const QString record = formatRecord(enteredFields());
     const LogStore store = logStore();
     ChangeResult written;
-    bool oldLineMissing = false;
     if (m_modification) {
         QString old = recordFromDisplayLine(m_selectedLine);
         old = old.left(rec::NameCol - 1) + cp1252::capitals(old.mid(rec::NameCol - 1, rec::NameWidth)) +
               old.mid(rec::NameCol - 1 + rec::NameWidth);
-        oldLineMissing = !logMayHoldLine(store, old);
         written = store.modifieQso(record, old);
     } else if (dateAuto() && !m_insertion) {
         written = store.enregistreQso(record);
@@ -140,7 +138,7 @@ void MainWindow::Valide_A_Click() {
     if (lectureLog() == Load::Ended) return;
     selectListItem(m_lines->rowCount() - 1);
     reportUnconfirmed(QStringLiteral("Le QSO"), written);
-    if (oldLineMissing)
+    if (!written.found)
         m_s.messages->info(QStringLiteral("L'ancienne ligne de ce QSO n'a pas été trouvée : le QSO modifié a été "
                                           "ajouté à la fin du log."));
     if (!name)
