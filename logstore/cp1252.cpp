@@ -48,6 +48,12 @@ QString decode(const QByteArray &bytes) {
     return out;
 }
 
+QString decodeUtf8Or1252(QByteArrayView bytes) {
+    // The check refuses overlong forms, surrogates and anything above U+10FFFF.
+    if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
+    return decode(bytes.toByteArray());
+}
+
 QChar firstUnencodable(const QString &text) {
     const Tables &t = tables();
     for (QChar c : text)

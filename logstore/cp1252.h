@@ -8,6 +8,8 @@
 namespace kastlog::cp1252 {
 
 QString decode(const QByteArray &bytes);
+// Text written by other programs: UTF-8 when `bytes` are valid UTF-8, else Windows-1252.
+QString decodeUtf8Or1252(QByteArrayView bytes);
 
 // True when every character of `text` has a byte in the code page.
 bool canEncode(const QString &text);

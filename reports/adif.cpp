@@ -1,5 +1,6 @@
 #include "reports/adif.h"
 
+#include "logstore/bands.h"
 #include "logstore/instant.h"
 #include "logstore/record.h"
 #include "reports/notice.h"
@@ -14,37 +15,15 @@ namespace adif {
 
 QString bandName(const QString &label) { return bandName(QStringView(label)); }
 
-namespace {
-// The log's twelve band labels, their ADIF band names and the band edges in MHz.
-struct BandRow {
-    const char *label, *band;
-    double low, high;
-};
-const BandRow Bands[] = {
-    {"1.8 Mhz", "160m", 1.8, 2.0},      {"3.5 Mhz", "80m", 3.5, 4.0},
-    {"7.0 Mhz", "40m", 7.0, 7.3},       {"10 Mhz", "30m", 10.1, 10.15},
-    {"14 Mhz", "20m", 14.0, 14.35},     {"18 Mhz", "17m", 18.068, 18.168},
-    {"21 Mhz", "15m", 21.0, 21.45},     {"24 Mhz", "12m", 24.89, 24.99},
-    {"28 Mhz", "10m", 28.0, 29.7},      {"50 Mhz", "6m", 50.0, 54.0},
-    {"144 Mhz", "2m", 144.0, 148.0},    {"432 Mhz", "70cm", 420.0, 450.0},
-};
-}  // namespace
-
 QString bandName(QStringView label) {
-    for (const auto &row : Bands)
-        if (label == QLatin1String(row.label)) return QString::fromLatin1(row.band);
+    for (const BandRow &row : Bands)
+        if (label == QLatin1String(row.label)) return QString::fromLatin1(row.adif);
     return {};
 }
 
 QString bandLabel(QStringView adifBand) {
-    for (const auto &row : Bands)
-        if (adifBand.compare(QLatin1String(row.band), Qt::CaseInsensitive) == 0) return QString::fromLatin1(row.label);
-    return {};
-}
-
-QString bandLabelOfFrequency(double mhz) {
-    for (const auto &row : Bands)
-        if (mhz >= row.low && mhz <= row.high) return QString::fromLatin1(row.label);
+    for (const BandRow &row : Bands)
+        if (adifBand.compare(QLatin1String(row.adif), Qt::CaseInsensitive) == 0) return QString::fromLatin1(row.label);
     return {};
 }
 

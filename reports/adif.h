@@ -12,10 +12,9 @@ namespace adif {
 // ADIF band of a band label compared exactly ("14 Mhz" -> "20m"); "" for any other text.
 QString bandName(const QString &label);
 QString bandName(QStringView label);
-// The same table read backwards: the band label of an ADIF band name (any case), or of a
-// frequency in MHz inside a band's edges; "" for a band the log does not have.
+// The same table read backwards: the band label of an ADIF band name (any case); "" for a
+// band the log does not have.
 QString bandLabel(QStringView adifBand);
-QString bandLabelOfFrequency(double mhz);
 // "AAAAMMJJ" from "JJ/MM/AA"; two-digit years 50-99 are 19xx, 0-49 are 20xx. A year that is
 // not two digits is written as it stands, with no century.
 QString qsoDate(const QString &date);

@@ -2,16 +2,9 @@
 
 #include "logstore/cp1252.h"
 
-#include <QStringDecoder>
-
 namespace kastlog::spots {
 
-QString decodeNodeText(const QByteArray &bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) return text;
-    return cp1252::decode(bytes);
-}
+QString decodeNodeText(const QByteArray &bytes) { return cp1252::decodeUtf8Or1252(bytes); }
 
 void LineReader::reset() {
     m_partial.clear();

@@ -1,36 +1,16 @@
 #include "spots/spotline.h"
 
-#include "reports/map/provinces.h"
+#include "logstore/bands.h"
+#include "reports/map/provincecode.h"
 
 #include <QList>
-#include <iterator>
-
 
 namespace kastlog::spots {
 
 namespace {
 
-struct BandRange {
-    double low, high;  // kHz, both included
-    const char *label;
-};
-
-// The amateur allocations of the twelve bands the entry offers, wide enough for every region.
-constexpr BandRange Bands[] = {
-    {1800, 2000, "1.8 Mhz"},     {3500, 4000, "3.5 Mhz"},     {7000, 7300, "7.0 Mhz"},
-    {10100, 10150, "10 Mhz"},    {14000, 14350, "14 Mhz"},    {18068, 18168, "18 Mhz"},
-    {21000, 21450, "21 Mhz"},    {24890, 24990, "24 Mhz"},    {28000, 29700, "28 Mhz"},
-    {50000, 54000, "50 Mhz"},    {144000, 148000, "144 Mhz"}, {430000, 440000, "432 Mhz"},
-};
-
 bool isAlnum(QChar c) { return c.isLetterOrNumber(); }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-bool isProvince(QChar a, QChar b) {
-    for (const auto &p : carte::Provinces)
-        if (a == QLatin1Char(p.code[0]) && b == QLatin1Char(p.code[1])) return true;
-    return false;
-}
 
 // Next blank-separated word from `pos`; empty at the end.
 QStringView word(QStringView s, qsizetype &pos) {
@@ -78,22 +58,14 @@ bool isLocator(QStringView w) {
 
 }  // namespace
 
-QString bandForKhz(double khz) {
-    static const QList<QString> labels = [] {
-        QList<QString> l;
-        for (const BandRange &b : Bands) l.append(QString::fromLatin1(b.label));
-        return l;
-    }();
-    for (int i = 0; i < int(std::size(Bands)); ++i)
-        if (khz >= Bands[i].low && khz <= Bands[i].high) return labels[i];
-    return {};
-}
+QString bandForKhz(double khz) { return bandLabelOfFrequency(khz / 1000); }
 
 QString castleReference(QStringView comment) {
     auto up = [&](qsizetype i) { return comment[i].toUpper(); };
     for (qsizetype i = 0; i + 5 <= comment.size(); ++i) {
         if (!isDigit(comment[i + 2]) || !isDigit(comment[i + 3]) || !isDigit(comment[i + 4])) continue;
-        if (!isProvince(up(i), up(i + 1))) continue;
+        const QChar code[2] = {up(i), up(i + 1)};
+        if (!carte::isProvinceCode(QStringView(code, 2))) continue;
         if (i + 5 < comment.size() && isAlnum(comment[i + 5])) continue;
         qsizetype before = i;
         // "DNJNM047" is the same word as "NM047".

@@ -18,34 +18,6 @@ bool isAscii(const char *b, qsizetype n) {
 
 char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
-// Well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
-bool isUtf8(const uchar *s, qsizetype n) {
-    qsizetype i = 0;
-    while (i < n) {
-        const uchar c = s[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int more;
-        uchar lo = 0x80, hi = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) more = 1;
-        else if (c == 0xE0) more = 2, lo = 0xA0;
-        else if (c == 0xED) more = 2, hi = 0x9F;
-        else if (c >= 0xE1 && c <= 0xEF) more = 2;
-        else if (c == 0xF0) more = 3, lo = 0x90;
-        else if (c >= 0xF1 && c <= 0xF3) more = 3;
-        else if (c == 0xF4) more = 3, hi = 0x8F;
-        else return false;
-        if (n - i <= more) return false;
-        if (s[i + 1] < lo || s[i + 1] > hi) return false;
-        for (int k = 2; k <= more; ++k)
-            if (s[i + k] < 0x80 || s[i + k] > 0xBF) return false;
-        i += more + 1;
-    }
-    return true;
-}
-
 // The field names of the standard are shared, not allocated once per field.
 QString fieldName(const char *b, qsizetype n) {
     static const QStringList known = {
@@ -81,14 +53,19 @@ QString AdifRecord::value(QLatin1String name) const {
 }
 
 void AdifRecord::add(QString name, QStringView value, qsizetype declaredLength, qsizetype byteLength, qsizetype offset) {
+    const qsizetype at = text.size();
+    text.append(value);
+    addField(std::move(name), at, declaredLength, byteLength, offset);
+}
+
+void AdifRecord::addField(QString name, qsizetype at, qsizetype declaredLength, qsizetype byteLength, qsizetype offset) {
     AdifField f;
     f.name = std::move(name);
-    f.at = text.size();
-    f.size = value.size();
+    f.at = at;
+    f.size = text.size() - at;
     f.declaredLength = declaredLength;
     f.byteLength = byteLength;
     f.offset = offset;
-    text.append(value);
     fields.append(std::move(f));
 }
 
@@ -96,12 +73,6 @@ bool AdifRecord::has(QLatin1String name) const {
     for (const AdifField &f : fields)
         if (f.name == name) return true;
     return false;
-}
-
-QString decodeValue(const char *bytes, qsizetype size) {
-    if (isAscii(bytes, size)) return QString::fromLatin1(bytes, size);
-    if (isUtf8(reinterpret_cast<const uchar *>(bytes), size)) return QString::fromUtf8(bytes, size);
-    return cp1252::decode(QByteArray(bytes, size));
 }
 
 AdifFile readAdi(const QByteArray &bytes) {
@@ -167,19 +138,11 @@ AdifFile readAdi(const QByteArray &bytes) {
             rec.text.reserve(256);
         }
         const char *v = data + valueStart;
-        if (isAscii(v, len)) {  // the common case, decoded straight into the record's text
-            const qsizetype at = rec.text.size();
-            rec.text.append(QLatin1String(v, len));
-            AdifField f;
-            f.name = fieldName(data + nameStart, nameSize);
-            f.at = at;
-            f.size = len;
-            f.declaredLength = f.byteLength = len;
-            f.offset = valueStart;
-            rec.fields.append(std::move(f));
-        } else {
-            rec.add(fieldName(data + nameStart, nameSize), decodeValue(v, len), len, len, valueStart);
-        }
+        const qsizetype at = rec.text.size();
+        // ASCII, the common case, is decoded straight into the record's text.
+        if (isAscii(v, len)) rec.text.append(QLatin1String(v, len));
+        else rec.text.append(cp1252::decodeUtf8Or1252(QByteArrayView(v, len)));
+        rec.addField(fieldName(data + nameStart, nameSize), at, len, len, valueStart);
         p = valueStart + len;
     }
     finish(file, rec);

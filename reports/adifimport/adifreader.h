@@ -24,6 +24,8 @@ struct AdifRecord {
     bool readable() const { return problem.isEmpty(); }
     QStringView valueOf(const AdifField &f) const { return QStringView(text).mid(f.at, f.size); }
     void add(QString name, QStringView value, qsizetype declaredLength, qsizetype byteLength, qsizetype offset);
+    // A field whose value is what `text` gained from `at` on.
+    void addField(QString name, qsizetype at, qsizetype declaredLength, qsizetype byteLength, qsizetype offset);
     // The value of the field `name` (capitals; the last one when given twice); empty when absent.
     QString value(QLatin1String name) const;
     bool has(QLatin1String name) const;
@@ -34,9 +36,6 @@ struct AdifFile {
     QList<AdifRecord> records; // in file order, unreadable ones included
     QString problem;           // not empty: the file as a whole is broken (bad XML)
 };
-
-// Decodes one value: UTF-8 when valid, else Windows-1252.
-QString decodeValue(const char *bytes, qsizetype size);
 
 // Reads ADI. Tags are <NAME:LEN> or <NAME:LEN:TYPE> in any case; anything between fields is
 // skipped; the header runs to <eoh> when there is one; a last record without <eor> counts.

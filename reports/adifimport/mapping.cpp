@@ -1,8 +1,9 @@
 #include "reports/adifimport/mapping.h"
 
+#include "logstore/bands.h"
 #include "logstore/cp1252.h"
 #include "reports/adif.h"
-#include "reports/map/provinces.h"
+#include "reports/map/provincecode.h"
 #include "settings/stationcall.h"
 
 #include <QDate>
@@ -53,7 +54,7 @@ QString bandOf(const AdifRecord &r) {
     if (r.has(QLatin1String("BAND"))) return adif::bandLabel(r.value(QLatin1String("BAND")).trimmed());
     bool ok = false;
     const double mhz = r.value(QLatin1String("FREQ")).trimmed().toDouble(&ok);
-    return ok ? adif::bandLabelOfFrequency(mhz) : QString();
+    return ok ? bandLabelOfFrequency(mhz) : QString();
 }
 
 QString modeOf(const AdifRecord &r, bool &ok) {
@@ -66,13 +67,6 @@ QString modeOf(const AdifRecord &r, bool &ok) {
     return mode;
 }
 }  // namespace
-
-bool isProvinceReference(const QString &word) {
-    if (!isReferenceShape(word)) return false;
-    for (const auto &p : carte::Provinces)
-        if (QStringView(word).left(2) == QLatin1String(p.code)) return true;
-    return false;
-}
 
 MappedQso mapQso(const AdifRecord &r, const QString &station) {
     MappedQso m;
@@ -100,7 +94,7 @@ MappedQso mapQso(const AdifRecord &r, const QString &station) {
     for (const char *field : {"COMMENT", "NOTES"}) {
         if (!q.reference.isEmpty()) break;
         const QString w = station::capitals(firstWord(r.value(QLatin1String(field))));
-        if (isProvinceReference(w)) q.reference = w;
+        if (carte::isCastleReference(w)) q.reference = w;
     }
     m.reference = q.reference;
     if (q.reference.isEmpty()) refuse(reason::NoReference);

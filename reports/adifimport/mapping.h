@@ -31,9 +31,6 @@ inline const QString RstETooLong = QStringLiteral("report envoyé trop long");
 QString unwritable(const QString &field);  // a character Windows-1252 cannot hold
 }  // namespace reason
 
-// True for one of the eleven province codes followed by three digits.
-bool isProvinceReference(const QString &word);
-
 // `station` is the stored call sign of the log imported into (for the STATION_CALLSIGN warning).
 MappedQso mapQso(const AdifRecord &r, const QString &station);
 
