@@ -171,4 +171,14 @@ void MainWindow::QSL_A_KeyPress(int &code) {
     passTo(QSL_A, Valide_A);
 }
 
+// A QSO is being typed or edited: a field after the call sign is open, or the call sign holds
+// text, or an edit or insertion is under way.
+bool MainWindow::entryInProgress() const {
+    if (m_modification || m_insertion || m_editLock) return true;
+    if (Ind_A->isEnabled() && !Ind_A->text().isEmpty()) return true;
+    for (QWidget *f : std::initializer_list<QWidget *>{Prenom_A, Ref_A, Date_A, Heure_A, Mode_A, RST_A, RSTE_A, Rem_A})
+        if (f->isEnabled()) return true;
+    return false;
+}
+
 }  // namespace kastlog

@@ -1,6 +1,7 @@
 // "Importer un fichier ADIF...": choose the file, show what becomes of each QSO, then write
 // the log in one rewrite.
 #include "mainwindow/importdialog.h"
+
 #include "logstore/logstore.h"
 #include "mainwindow/mainwindow.h"
 #include "reports/adifimport/importer.h"
@@ -15,14 +16,6 @@ namespace kastlog {
 
 inline const QString ImportDuringEntry =
     QStringLiteral("Terminez ou annulez la saisie en cours avant d'importer un fichier ADIF");
-
-bool MainWindow::entryInProgress() const {
-    if (m_modification || m_insertion || m_editLock) return true;
-    if (Ind_A->isEnabled() && !Ind_A->text().isEmpty()) return true;
-    for (QWidget *f : std::initializer_list<QWidget *>{Prenom_A, Ref_A, Date_A, Heure_A, Mode_A, RST_A, RSTE_A, Rem_A})
-        if (f->isEnabled()) return true;
-    return false;
-}
 
 void MainWindow::Mnu_Import_ADIF_Click() {
     if (entryInProgress()) {

@@ -114,6 +114,7 @@ private:
     void passTo(QWidget *done, QWidget *next);
     void remember(QComboBox *combo, const QString &key);
     bool checkReport(QLineEdit *field);
+    bool entryInProgress() const;
 
     // reference.cpp: the castle reference, the duplicate refusal, the automatic date
     void Ref_A_KeyPress(int &code);
@@ -130,7 +131,6 @@ private:
 
     // import.cpp
     void Mnu_Import_ADIF_Click();
-    bool entryInProgress() const;
 
     // listhandling.cpp
     void selectListItem(int row);

@@ -3,6 +3,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "logstore/textfile.h"
+#include "settings/stationcall.h"
 #include "spots/spotswindow.h"
 #include "ui/messagebox.h"
 
@@ -48,14 +49,6 @@ private:
     QString m_call, m_offered;
 };
 
-// Letters a to z become capitals, as they do when typed.
-QString typedForm(const QString &text) {
-    QString r = text;
-    for (QChar &c : r)
-        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
-    return r;
-}
-
 }  // namespace
 
 void MainWindow::Mnu_Spots_Click() {
@@ -77,11 +70,10 @@ void MainWindow::Mnu_Spots_Click() {
 }
 
 void MainWindow::takeSpot(const spots::Spot &spot) {
-    const bool free = Mode_Aff->text() == QStringLiteral("Saisie QSO") && !m_modification && !m_insertion &&
-                      !m_editLock && Ind_A->isEnabled() && Ind_A->text().isEmpty() && !Prenom_A->isEnabled();
-    if (!free) return m_s.messages->info(Busy);
+    // Only into an entry waiting for its call sign.
+    if (entryInProgress() || !Ind_A->isEnabled() || !Ind_A->text().isEmpty()) return m_s.messages->info(Busy);
     Bande_A->setCurrentIndex(Bande_A->findText(spot.band));
-    Ind_A->setText(typedForm(spot.call));
+    Ind_A->setText(station::capitals(spot.call));  // as typed: a to z become capitals
     if (m_spots)
         if (QObject *o = m_spots->findChild<QObject *>(QStringLiteral("ReferenceOffer"), Qt::FindDirectChildrenOnly))
             static_cast<ReferenceOffer *>(o)->offer(Ind_A->text(), spot.reference);
