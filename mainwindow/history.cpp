@@ -67,11 +67,11 @@ void MainWindow::buildHistoryItems(QMenu *fichier) {
     for (QLineEdit *f : findChildren<QLineEdit *>()) f->installEventFilter(filter);
 }
 
-void MainWindow::noteHistory(const ChangeResult &r) {
-    if (r.history.ok || m_toldHistoryFailed) return;
+void MainWindow::noteHistory(const WriteResult &history) {
+    if (history.ok || m_toldHistoryFailed) return;
     m_toldHistoryFailed = true;  // once a session: the change itself is safe
     reportWriteFailure(QStringLiteral("La modification est enregistrée dans le log, mais sa sauvegarde n'a pas pu être faite."),
-                       r.history.fileName, r.history.reason);
+                       history.fileName, history.reason);
 }
 
 bool MainWindow::refuseWhileEditing() {
@@ -83,7 +83,7 @@ bool MainWindow::refuseWhileEditing() {
 
 void MainWindow::afterHistoryChange(const ChangeResult &r, const QString &failure) {
     if (!r) return reportWriteFailure(failure, r.fileName, r.reason);
-    noteHistory(r);
+    noteHistory(r.history);
     if (lectureLog() == Load::Ended) return;
     selectListItem(m_lines->rowCount() - 1);
     Initialise_Saisie();

@@ -1,8 +1,6 @@
 // "Importer un fichier ADIF...": choose the file, show what becomes of each QSO, then write
 // the log in one rewrite.
 #include "mainwindow/importdialog.h"
-
-#include "logstore/logstore.h"
 #include "mainwindow/mainwindow.h"
 #include "reports/adifimport/importer.h"
 #include "ui/messagebox.h"
@@ -33,9 +31,7 @@ void MainWindow::Mnu_Import_ADIF_Click() {
     if (preview.exec() != QDialog::Accepted || p.plan.taken == 0) return;
     const adifimport::ImportWritten w = adifimport::writeImport(m_s.dataDir, m_call, p.plan, m_s.faults, m_s.clock);
     if (w.logWritten) {
-        ChangeResult written;
-        written.history = w.history;
-        noteHistory(written);
+        noteHistory(w.history);
         if (lectureLog() == Load::Ended) return;
         selectListItem(m_lines->rowCount() - 1);
     }

@@ -82,7 +82,7 @@ void MainWindow::Annule_Saisie_Click() {
             // A line edited by hand is not found: the log stays as it is, and the operator knows.
             m_s.messages->info(QStringLiteral("Ce QSO n'a pas été trouvé dans le log : rien n'a été supprimé."));
         } else {
-            noteHistory(r);
+            noteHistory(r.history);
             if (lectureLog() == Load::Ended) return;
             selectListItem(m_lines->rowCount() - 1);
             reportUnconfirmed(QStringLiteral("La suppression"), r);

@@ -148,7 +148,7 @@ private:
     // history.cpp: undo of the last change, restore of a backup
     LogStore logStore() const;  // every change of the log goes through it, with its history
     void buildHistoryItems(QMenu *fichier);
-    void noteHistory(const ChangeResult &r);
+    void noteHistory(const WriteResult &history);  // a failed backup, told once a session
     bool refuseWhileEditing();
     void afterHistoryChange(const ChangeResult &r, const QString &failure);
     void Mnu_Annuler_Click();

@@ -131,7 +131,7 @@ void MainWindow::Valide_A_Click() {
         reportWriteFailure(QStringLiteral("Le QSO n'a pas été enregistré."), written.fileName, written.reason);
         return;
     }
-    noteHistory(written);
+    noteHistory(written.history);
     // The first name is remembered once the QSO itself is safe in the log; the QSO keeps its
     // first name whatever becomes of the memory.
     const WriteResult name = enregistrePrenom(m_s.dataDir, key, m_s.faults);
