@@ -4,20 +4,13 @@
 #include "logstore/prenoms.h"
 #include "logstore/record.h"
 
-#include <QFile>
-
 namespace kastlog::adifimport {
 
 PreparedImport prepareImport(const QString &dir, const QString &station, const QString &adifPath) {
     PreparedImport p;
-    QFile f(adifPath);
-    if (!f.open(QIODevice::ReadOnly)) {
-        p.error = QStringLiteral("Le fichier %1 ne peut pas être lu : %2").arg(adifPath, f.errorString());
-        return p;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        p.error = QStringLiteral("Le fichier %1 ne peut pas être lu : %2").arg(adifPath, f.errorString());
+    QByteArray bytes;
+    if (const ReadResult file = readFileBytes(adifPath, bytes); !file.ok()) {
+        p.error = QStringLiteral("Le fichier %1 ne peut pas être lu : %2").arg(adifPath, file.reason);
         return p;
     }
     const LogStore store(dir, station);
