@@ -35,8 +35,8 @@ class TestMainHistory : public QObject {
     Q_OBJECT
 
 private slots:
-    // Delete, undo with Ctrl+Z in a focused field: the log is byte for byte as before; Ctrl+Z
-    // again (from the list this time) redoes the deletion.
+    // Delete, undo with Ctrl+Z in a focused field (answered No first: nothing changes): the
+    // log is byte for byte as before; Ctrl+Z again (from the list this time) redoes.
     void deleteThenUndoThenRedo() {
         Harness h;
         h.station(Q1, {A, B});
@@ -51,6 +51,9 @@ private slots:
         QVERIFY(undo->isEnabled());
 
         QVERIFY(h.hasFocus(QStringLiteral("Ind_A")));
+        h.messages.answers = {false};
+        h.triggerMenu(QStringLiteral("Mnu_Annuler"));
+        QCOMPARE(h.dirs.readFile(LogFile), after);
         h.messages.clear();
         ctrlZ(h, QStringLiteral("Ind_A"));
         QCOMPARE(h.messages.questions,
@@ -69,37 +72,8 @@ private slots:
         QCOMPARE(h.dirs.readFile(LogFile), after);
     }
 
-    void undoAnsweredNoChangesNothing() {
-        Harness h;
-        h.station(Q1, {A, B});
-        QVERIFY(h.start());
-        h.clickItem(0);
-        QTest::mouseClick(h.w<QPushButton>(QStringLiteral("Annule_Saisie")), Qt::LeftButton);
-        const QByteArray after = h.dirs.readFile(LogFile);
-        h.messages.answers = {false};
-        h.triggerMenu(QStringLiteral("Mnu_Annuler"));
-        QCOMPARE(h.dirs.readFile(LogFile), after);
-    }
-
-    // While a QSO is typed (Valide_A enabled) the undo is refused and the entry kept.
-    void undoRefusedWhileTyping() {
-        Harness h;
-        h.station(Q1, {A});
-        QVERIFY(h.start());
-        h.typeQso(QStringLiteral("F6ABC"), QStringLiteral("JEAN"), QStringLiteral("NM047"));
-        h.save();
-        const QByteArray saved = h.dirs.readFile(LogFile);
-        h.typeQso(QStringLiteral("DL1AB"), QString(), QStringLiteral("LU002"));
-        QVERIFY(h.enabled(QStringLiteral("Valide_A")));
-        h.messages.clear();
-        ctrlZ(h, QStringLiteral("Rem_A"));
-        QCOMPARE(h.messages.questions.size(), 0);
-        QCOMPARE(h.infos().size(), 1);
-        QCOMPARE(h.dirs.readFile(LogFile), saved);
-        QCOMPARE(h.text(QStringLiteral("Ind_A")), QStringLiteral("DL1AB"));
-    }
-
-    // A restore puts the day's backup back; undo takes the restore back.
+    // An undo is refused while a QSO is typed (Valide_A enabled), the entry kept. A restore
+    // puts the day's backup back; undo takes the restore back.
     void restoreThenUndo() {
         Harness h;
         h.station(Q1, {A});
@@ -107,14 +81,21 @@ private slots:
         const QByteArray original = h.dirs.readFile(LogFile);
         h.typeQso(QStringLiteral("F6ABC"), QStringLiteral("JEAN"), QStringLiteral("NM047"));
         h.save();
+        const QByteArray oneMore = h.dirs.readFile(LogFile);
         h.typeQso(QStringLiteral("DL1AB"), QString(), QStringLiteral("LU002"));
+        QVERIFY(h.enabled(QStringLiteral("Valide_A")));
+        h.messages.clear();
+        ctrlZ(h, QStringLiteral("Rem_A"));
+        QCOMPARE(h.messages.questions.size(), 0);
+        QCOMPARE(h.infos().size(), 1);
+        QCOMPARE(h.dirs.readFile(LogFile), oneMore);
+        QCOMPARE(h.text(QStringLiteral("Ind_A")), QStringLiteral("DL1AB"));
         h.save();
         const QByteArray twoMore = h.dirs.readFile(LogFile);
         QString shownDiff;
         whenModal([&](QWidget *dialog) {
-            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("Liste_Sauvegardes"));
-            shownDiff = list->topLevelItem(0)->text(0) + QLatin1Char(' ') + list->topLevelItem(0)->text(1) +
-                        QLatin1Char(' ') + list->topLevelItem(0)->text(2);
+            const QTreeWidgetItem *newest = dialog->findChild<QTreeWidget *>(QStringLiteral("Liste_Sauvegardes"))->topLevelItem(0);
+            shownDiff = newest->text(0) + QLatin1Char(' ') + newest->text(1) + QLatin1Char(' ') + newest->text(2);
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Restaurer")), Qt::LeftButton);
         });
         h.triggerMenu(QStringLiteral("Mnu_Restaurer"));
