@@ -4,12 +4,14 @@
 #include "logstore/logstore.h"
 #include "logstore/record.h"
 #include "logstore/rewriterules.h"
+#include "tests/common/records.h"
 #include "tests/common/testdirs.h"
 
 #include <QDir>
 #include <QtTest>
 
 using namespace kastlog;
+using kastlog::test::bytesOf;
 using kastlog::test::StepFault;
 using kastlog::test::TestDirs;
 
@@ -19,24 +21,8 @@ const QString LogName = QStringLiteral("ON4XYZ_DNJ.log");
 
 QString qso(const QString &call, const QString &date = QStringLiteral("19/07/08"),
             const QString &time = QStringLiteral("14:05")) {
-    QsoFields q;
-    q.call = call;
-    q.reference = QStringLiteral("LG012");
-    q.province = QStringLiteral("LG");
-    q.firstName = QStringLiteral("Luc");
-    q.date = date;
-    q.time = time;
-    q.mode = QStringLiteral("SSB");
-    q.band = QStringLiteral("7.0 Mhz");
-    q.rstReceived = q.rstSent = QStringLiteral("59");
-    q.castleName = QStringLiteral("chateau de Jehay");
-    return formatRecord(q);
-}
-
-QByteArray bytesOf(const QStringList &lines) {
-    QByteArray b;
-    for (const QString &l : lines) b += l.toLatin1() + "\r\n";
-    return b;
+    return test::qsoRecord(call, QStringLiteral("LG012"), date, time, QStringLiteral("7.0 Mhz"), QStringLiteral("Luc"),
+                           QStringLiteral("chateau de Jehay"));
 }
 
 enum class Op { Enregistre, Insere, Modifie, Supprime };
