@@ -85,6 +85,7 @@ private slots:
         QCOMPARE(run({"--import-adif", dirs.path("absent.adi")}, dirs.dataDir()).code, 1);
         QCOMPARE(run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir(), "FXXXX").code, 1);
         QCOMPARE(run({"--import-adif", dirs.path("in.adi"), "--station", "F6ZZ"}, dirs.dataDir()).code, 1);  // no log
+        QVERIFY(!dirs.exists("F6ZZ_DNJ.log"));
         {
             const auto held = takeInstanceLock(dirs.dataDir());
             QVERIFY(held);
