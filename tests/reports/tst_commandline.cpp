@@ -64,38 +64,35 @@ private slots:
         QVERIFY(!isProgramOption("--platform") && !isProgramOption("-platform") && !isProgramOption("file.adi"));
     }
 
-    void importsIntoTheStationGiven() {
-        test::TestDirs dirs;
-        dirs.writeFile("ON4_F1ABC_DNJ.log", {});
-        dirs.writeFile("in.adi", Qsos);
-        const Run r = run({"--import-adif", dirs.path("in.adi"), "--station", "on4/f1abc"}, dirs.dataDir());
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QStringLiteral("2 QSO dans le fichier : 1 à importer, 0 déjà dans le log, 0 château déjà contacté, 1 refusés\n"
-                                       "F2XY 19/07/08 14:05: bande absente du log\n"));
-        QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
-        // Nothing left to take: still done.
-        QCOMPARE(run({"--import-adif", dirs.path("in.adi"), "--station", "ON4/F1ABC"}, dirs.dataDir()).code, 0);
-        QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
-    }
-
-    void failuresLeaveTheLog() {
+    // Exit 1 leaves the log as it was; exit 0 when done, even with nothing left to take.
+    void importsIntoTheStationsLog() {
         test::TestDirs dirs;
         dirs.writeFile("F1ABC_DNJ.log", {});
+        dirs.writeFile("ON4_F1ABC_DNJ.log", {});
         dirs.writeFile("in.adi", Qsos);
+        const QString in = dirs.path("in.adi");
         QCOMPARE(run({"--import-adif", dirs.path("absent.adi")}, dirs.dataDir()).code, 1);
-        QCOMPARE(run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir(), "FXXXX").code, 1);
-        QCOMPARE(run({"--import-adif", dirs.path("in.adi"), "--station", "F6ZZ"}, dirs.dataDir()).code, 1);  // no log
+        QCOMPARE(run({"--import-adif", in}, dirs.dataDir(), "FXXXX").code, 1);  // no station set
+        QCOMPARE(run({"--import-adif", in, "--station", "F6ZZ"}, dirs.dataDir()).code, 1);  // no log
         QVERIFY(!dirs.exists("F6ZZ_DNJ.log"));
         {
             const auto held = takeInstanceLock(dirs.dataDir());
             QVERIFY(held);
-            const Run r = run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir());
+            const Run r = run({"--import-adif", in}, dirs.dataDir());
             QCOMPARE(r.code, 1);
             QVERIFY(r.err.contains(AlreadyRunning));
         }
         QCOMPARE(dirs.readFile("F1ABC_DNJ.log"), QByteArray());
-        QCOMPARE(run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir()).code, 0);
+        QCOMPARE(run({"--import-adif", in}, dirs.dataDir()).code, 0);
         QCOMPARE(dirs.readLines("F1ABC_DNJ.log").size(), 1);
+
+        const Run r = run({"--import-adif", in, "--station", "on4/f1abc"}, dirs.dataDir());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("2 QSO dans le fichier : 1 à importer, 0 déjà dans le log, 0 château déjà contacté, 1 refusés\n"
+                                       "F2XY 19/07/08 14:05: bande absente du log\n"));
+        QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
+        QCOMPARE(run({"--import-adif", in, "--station", "ON4/F1ABC"}, dirs.dataDir()).code, 0);
+        QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
     }
 };
 
