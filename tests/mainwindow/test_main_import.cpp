@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QTableWidget>
-#include <QTimer>
 
 using namespace kastlog;
 using namespace kastlog::test;
@@ -34,13 +33,6 @@ const QByteArray Adi =
 class TestMainImport : public QObject {
     Q_OBJECT
 private slots:
-    // A dialog left open fails the test instead of hanging it.
-    void init() {
-        QTimer::singleShot(20000, [] {
-            if (QWidget *m = QApplication::activeModalWidget()) static_cast<QDialog *>(m)->reject();
-        });
-    }
-
     void fileDialogOpensInTheDataDirectory() {
         const auto d = makeAdifChooser(nullptr, QDir::tempPath());
         QCOMPARE(d->nameFilters(), QStringList{QStringLiteral("Fichiers ADIF (*.adi *.adif *.adx)")});
