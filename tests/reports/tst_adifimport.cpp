@@ -3,7 +3,10 @@
 #include "logstore/logstore.h"
 #include "reports/adif.h"
 #include "reports/adifimport/importer.h"
+#include "logstore/history.h"
+#include "tests/common/fakes.h"
 #include "tests/common/testdirs.h"
+#include "tests/logstore/faultsteps.h"
 #include "tests/reports/reportfixtures.h"
 
 #include <QtTest>
@@ -196,6 +199,32 @@ private slots:
         QCOMPARE(writeImport(dirs.dataDir(), "F1ABC", p.plan).error, QString());
         QCOMPARE(dirs.readLines("Liste_Prenom.txt"),
                  (QStringList{"F1A             PAUL", "F1B                 ", "F1C             MARC"}));
+    }
+
+    // The import is a change of the log like the others: backed up on the given day, and a
+    // backup that fails leaves the QSOs imported and says so.
+    void importKeepsTheHistory_data() {
+        QTest::addColumn<bool>("backupFails");
+        QTest::newRow("backed up") << false;
+        QTest::newRow("backup fails") << true;
+    }
+    void importKeepsTheHistory() {
+        QFETCH(bool, backupFails);
+        test::TestDirs dirs;
+        const QByteArray before = logLine("ON4AA", "LG001", "14 Mhz", "01/01/08").toLatin1() + "\r\n";
+        dirs.writeFile("F1ABC_DNJ.log", before);
+        dirs.writeFile("in.adi", goodQso() + "<eor>");
+        test::FakeClock clock;
+        clock.localNow = {2025, 3, 1, 8, 0, 0};
+        test::StepFault faults(backupFails ? std::optional(WriteStep::Backup) : std::nullopt);
+        const PreparedImport p = prepareImport(dirs.dataDir(), "F1ABC", dirs.path("in.adi"));
+        const ImportWritten w = writeImport(dirs.dataDir(), "F1ABC", p.plan, &faults, &clock);
+        QVERIFY(w.logWritten);
+        QCOMPARE(dirs.readLines("F1ABC_DNJ.log").size(), 2);
+        QCOMPARE(w.history.ok, !backupFails);
+        const QString backup = history::Folder + QStringLiteral("/F1ABC_DNJ_2025-03-01.log");
+        QCOMPARE(dirs.exists(backup), !backupFails);
+        if (!backupFails) QCOMPARE(dirs.readFile(backup), before);
     }
 };
 
