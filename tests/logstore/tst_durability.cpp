@@ -1,12 +1,11 @@
 // What makes a written file durable: the order of the syncs, the permissions kept, file
-// systems without the name swap or hard links, and the French reasons of the failures.
+// systems without hard links, and the French reasons of the failures.
+#include "faultsteps.h"
 #include "logstore/logstore.h"
 #include "logstore/prenoms.h"
 #include "logstore/textfile.h"
 #include "tests/common/testdirs.h"
 
-#include <QDir>
-#include <QFile>
 #include <QtTest>
 
 #include <cerrno>
@@ -14,42 +13,31 @@
 #include <sys/stat.h>
 
 using namespace kastlog;
-using kastlog::test::TestDirs;
+using namespace kastlog::test;
 
 namespace {
-struct Call {
-    DurableCall call;
-    QString path;
-    bool operator==(const Call &o) const { return call == o.call && path == o.path; }
-};
+QString call(DurableCall c, const QString &path) { return QString::number(int(c)) + QLatin1Char(' ') + path; }
 
+// The durable calls as they succeed, in their order.
 class Recorder : public WriteObserver {
 public:
     Recorder() { setWriteObserver(this); }
     ~Recorder() override { setWriteObserver(nullptr); }
-    void called(DurableCall call, const QString &path) override { calls.append({call, path}); }
-    QList<Call> calls;
-};
-
-// Fails every step it is given.
-class Faults : public FaultInjector {
-public:
-    explicit Faults(QList<WriteStep> steps) : steps(std::move(steps)) {}
-    bool fails(WriteStep s) const override { return steps.contains(s); }
-    QList<WriteStep> steps;
+    void called(DurableCall c, const QString &path) override { calls << call(c, path); }
+    QStringList calls;
 };
 
 const QString Rec = QStringLiteral("ON4AA").leftJustified(107, QLatin1Char(' '));
+using Write = std::function<bool(const QString &)>;
 }  // namespace
 
-Q_DECLARE_METATYPE(std::function<bool(const QString &)>)
+Q_DECLARE_METATYPE(Write)
 
 class TestDurability : public QObject {
     Q_OBJECT
 private slots:
     // The data reaches the disk before its name is put in place, the directory after.
     void dataIsSyncedBeforeTheRenameAndTheDirectoryAfter_data() {
-        using Write = std::function<bool(const QString &)>;
         QTest::addColumn<Write>("write");
         QTest::addColumn<QString>("temp");
         QTest::addColumn<QString>("target");
@@ -68,7 +56,7 @@ private slots:
         }) << "Temporaire.txt" << "x.adi";
     }
     void dataIsSyncedBeforeTheRenameAndTheDirectoryAfter() {
-        QFETCH(std::function<bool(const QString &)>, write);
+        QFETCH(Write, write);
         QFETCH(QString, temp);
         QFETCH(QString, target);
         TestDirs dirs;
@@ -77,10 +65,10 @@ private slots:
         Recorder rec;
         QVERIFY(write(dirs.dataDir()));
         // The log's history adds its own files' calls around these; the order of these stands.
-        const qsizetype renamed = rec.calls.indexOf(Call{DurableCall::Rename, dirs.path(target)});
-        const qsizetype synced = rec.calls.lastIndexOf(Call{DurableCall::SyncData, dirs.path(temp)}, renamed);
+        const qsizetype renamed = rec.calls.indexOf(call(DurableCall::Rename, dirs.path(target)));
+        const qsizetype synced = rec.calls.lastIndexOf(call(DurableCall::SyncData, dirs.path(temp)), renamed);
         QVERIFY2(synced >= 0 && renamed > synced, "the data is synced before the rename");
-        QVERIFY2(rec.calls.indexOf(Call{DurableCall::SyncDir, dirs.dataDir()}, renamed) > renamed,
+        QVERIFY2(rec.calls.indexOf(call(DurableCall::SyncDir, dirs.dataDir()), renamed) > renamed,
                  "the directory is synced after the rename");
     }
 
@@ -99,25 +87,11 @@ private slots:
         QCOMPARE(int(st.st_mode & 07777), 0660);
     }
 
-    // Without the swap, a rename cannot be undone: once the new content is in place the
-    // write stands, and the failed directory sync is only a warning.
-    void newContentInPlaceIsASuccess() {
-        TestDirs dirs;
-        dirs.writeFile(QStringLiteral("log.txt"), "old\r\n");
-        Faults faults({WriteStep::Exchange, WriteStep::SyncDir});
-        const WriteResult w =
-            replaceFile(dirs.dataDir(), QStringLiteral("log.txt"), QStringLiteral("Temporaire.txt"), "new\r\n", &faults);
-        QVERIFY(w.ok);
-        QCOMPARE(w.unconfirmed, QStringLiteral("erreur de lecture ou d'écriture du disque"));
-        QCOMPARE(dirs.readFile(QStringLiteral("log.txt")), QByteArray("new\r\n"));
-        QVERIFY(!dirs.exists(QStringLiteral("Temporaire.txt")));
-    }
-
     // Where hard links are not supported, a new file is still made, and an existing one is
     // still never replaced.
     void createWithoutHardLinks() {
         TestDirs dirs;
-        Faults noLinks({WriteStep::Link});
+        StepFault noLinks(WriteStep::Link);
         WriteResult w = createFile(dirs.dataDir(), QStringLiteral("a.log"), QStringLiteral("Temporaire.txt"), "tpl\r\n", &noLinks);
         QVERIFY2(w.ok, qPrintable(w.reason));
         QCOMPARE(dirs.readFile(QStringLiteral("a.log")), QByteArray("tpl\r\n"));

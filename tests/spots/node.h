@@ -3,7 +3,6 @@
 // client sends and writes what the test gives it.
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
 
 namespace kastlog::test {
 
