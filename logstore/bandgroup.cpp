@@ -2,16 +2,31 @@
 
 #include "logstore/record.h"
 
+#include <string>
+
 namespace kastlog {
 
 namespace {
 BandGroup groupOf(QStringView label) {
-    static const char *const hf[] = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "14 Mhz", "18 Mhz",
-                                     "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz"};
-    for (const char *b : hf)
-        if (label == QLatin1String(b)) return BandGroup::HF;
-    if (label == QLatin1String("144 Mhz")) return BandGroup::VHF;
-    if (label == QLatin1String("432 Mhz")) return BandGroup::UHF;
+    struct Label {
+        const char *text;
+        BandGroup group;
+    };
+    static constexpr Label labels[] = {
+        {"1.8 Mhz", BandGroup::HF}, {"3.5 Mhz", BandGroup::HF}, {"7.0 Mhz", BandGroup::HF},
+        {"14 Mhz", BandGroup::HF},  {"18 Mhz", BandGroup::HF},  {"21 Mhz", BandGroup::HF},
+        {"24 Mhz", BandGroup::HF},  {"28 Mhz", BandGroup::HF},  {"50 Mhz", BandGroup::HF},
+        {"144 Mhz", BandGroup::VHF}, {"432 Mhz", BandGroup::UHF}};
+    // Every label is six or seven characters ending in " Mhz": most lines are told apart
+    // by their first character, compared here without a call per label.
+    if (label.size() < 6 || label.size() > 7) return BandGroup::None;
+    for (const Label &l : labels) {
+        const qsizetype n = qsizetype(std::char_traits<char>::length(l.text));
+        if (n != label.size() || label[0] != QLatin1Char(l.text[0])) continue;
+        qsizetype i = 1;
+        while (i < n && label[i] == QLatin1Char(l.text[i])) ++i;
+        if (i == n) return l.group;
+    }
     return BandGroup::None;  // "10 Mhz" and any other text
 }
 

@@ -2,15 +2,19 @@
 
 namespace kastlog {
 
-QString bandLabelOfFrequency(double mhz) {
-    // The labels are made once: the spots ask for one per line a node sends.
+QString labelOf(const BandRow &row) {
+    // Made once: the spots ask for one per line a node sends, the import one per QSO.
     static const std::array<QString, Bands.size()> labels = [] {
         std::array<QString, Bands.size()> l;
         for (size_t i = 0; i < Bands.size(); ++i) l[i] = QString::fromLatin1(Bands[i].label);
         return l;
     }();
-    for (size_t i = 0; i < Bands.size(); ++i)
-        if (mhz >= Bands[i].lowMhz && mhz <= Bands[i].highMhz) return labels[i];
+    return labels[size_t(&row - Bands.data())];
+}
+
+QString bandLabelOfFrequency(double mhz) {
+    for (const BandRow &row : Bands)
+        if (mhz >= row.lowMhz && mhz <= row.highMhz) return labelOf(row);
     return {};
 }
 

@@ -20,6 +20,8 @@ inline constexpr std::array<BandRow, 12> Bands{{
     {"50 Mhz", "6m", 50.0, 54.0},     {"144 Mhz", "2m", 144.0, 148.0},  {"432 Mhz", "70cm", 420.0, 450.0},
 }};
 
+// The label of a row of the table, made once and shared.
+QString labelOf(const BandRow &row);
 // The label of the band whose edges hold `mhz`; "" outside the twelve bands.
 QString bandLabelOfFrequency(double mhz);
 

@@ -57,18 +57,35 @@ QString decodeUtf8Or1252(QByteArrayView bytes) {
 QChar firstUnencodable(const QString &text) {
     const Tables &t = tables();
     for (QChar c : text)
-        if (t.toByte(c.unicode()) < 0) return c;
+        if (c.unicode() >= 0x80 && t.toByte(c.unicode()) < 0) return c;  // ASCII needs no table
     return QChar();
 }
 
+namespace {
+// The capital of `c` when it is a single character of the code page, else `c`.
+char16_t capitalOf(char16_t c, const Tables &t) {
+    if (c < 0x80) return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;  // the common case, no table
+    const char16_t u = QChar(c).toUpper().unicode();
+    return t.toByte(u) >= 0 ? u : c;
+}
+}  // namespace
+
 QString capitals(const QString &text) {
     const Tables &t = tables();
-    QString out = text;
-    for (QChar &c : out) {
-        const QChar u = c.toUpper();
-        if (u != c && t.toByte(u.unicode()) >= 0) c = u;
+    QString out = text;  // shared with `text` until a character changes
+    QChar *d = nullptr;
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        const char16_t u = capitalOf(text[i].unicode(), t);
+        if (u == text[i].unicode()) continue;
+        if (!d) d = out.data();
+        d[i] = QChar(u);
     }
     return out;
+}
+
+void toCapitals(QChar *text, qsizetype n) {
+    const Tables &t = tables();
+    for (qsizetype i = 0; i < n; ++i) text[i] = QChar(capitalOf(text[i].unicode(), t));
 }
 
 bool canEncode(const QString &text) { return firstUnencodable(text).isNull(); }

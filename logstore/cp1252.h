@@ -23,5 +23,7 @@ bool encode(const QString &text, QByteArray &out);
 // character of the code page stays as it is ("ß", "µ"), so the text keeps its length and
 // stays writable ("é" becomes "É", "ÿ" becomes "Ÿ").
 QString capitals(const QString &text);
+// The same, in place, for text being built.
+void toCapitals(QChar *text, qsizetype n);
 
 }  // namespace kastlog::cp1252

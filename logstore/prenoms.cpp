@@ -12,7 +12,22 @@ namespace prenoms {
 namespace {
 constexpr int CallWidth = 12;
 constexpr int NameCol = 17;
+
+// `text` cut or padded with blanks to `width` characters, appended.
+void appendFitted(QString &out, QStringView text, int width) {
+    out.append(text.left(width));
+    for (qsizetype i = text.size(); i < width; ++i) out.append(QLatin1Char(' '));
+}
 }  // namespace
+
+QString key(QStringView call, QStringView province, QStringView firstName) {
+    QString k;
+    k.reserve(16 + firstName.size());
+    appendFitted(k, call, 13);
+    appendFitted(k, province, 3);
+    k.append(firstName);
+    return k;
+}
 
 std::optional<QString> find(const QStringList &lines, const QString &call) {
     std::optional<QString> name;
@@ -25,7 +40,15 @@ std::optional<QString> find(const QStringList &lines, const QString &call) {
 namespace {
 // The call sign field keeps its 12 columns even for a short key.
 QString callField(const QString &key) { return key.left(CallWidth).leftJustified(CallWidth, QLatin1Char(' ')); }
-QString lineOf(const QString &key) { return callField(key) + QStringLiteral("    ") + key.mid(NameCol - 1); }
+QString lineOf(const QString &key) {
+    const QStringView name = QStringView(key).mid(qMin<qsizetype>(NameCol - 1, key.size()));
+    QString line;
+    line.reserve(CallWidth + 4 + name.size());
+    appendFitted(line, QStringView(key).left(CallWidth), CallWidth);
+    line.append(QLatin1String("    ")).append(name);
+    return line;
+}
+QStringView callOf(const QString &line) { return QStringView(line).left(CallWidth).trimmed(); }
 }  // namespace
 
 QStringList store(const QStringList &lines, const QString &key) {
@@ -44,12 +67,13 @@ QStringList store(const QStringList &lines, const QString &key) {
 }
 
 QStringList addMissing(const QStringList &lines, const QStringList &keys) {
-    QSet<QString> known;
+    QSet<QStringView> known;  // views of `lines` and `keys`, which outlive it
     known.reserve(lines.size() + keys.size());
-    for (const QString &l : lines) known.insert(QStringView(l).left(CallWidth).trimmed().toString());
+    for (const QString &l : lines) known.insert(callOf(l));
     QStringList out = lines;
+    out.reserve(lines.size() + keys.size());
     for (const QString &key : keys) {
-        const QString call = QStringView(key).left(CallWidth).trimmed().toString();
+        const QStringView call = callOf(key);
         if (known.contains(call)) continue;
         known.insert(call);
         out.append(lineOf(key));

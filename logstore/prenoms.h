@@ -10,6 +10,9 @@
 namespace kastlog {
 
 namespace prenoms {
+// The key the save stores: the call sign in 13 columns, the province in 3, then the first
+// name (each cut to its columns).
+QString key(QStringView call, QStringView province, QStringView firstName);
 // The remembered name of `call` (the last matching line wins), in capitals, or none.
 std::optional<QString> find(const QStringList &lines, const QString &call);
 // The file's lines after storing `key` (call sign in 1-12, first name from 17 on).

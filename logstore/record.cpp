@@ -2,15 +2,12 @@
 
 #include "logstore/cp1252.h"
 
+#include <algorithm>
+
 namespace kastlog {
 
 namespace {
-// `text` cut or padded with blanks to exactly `width` characters, appended to `out`.
-void appendFitted(QString &out, QStringView text, int width) {
-    const qsizetype n = qMin<qsizetype>(text.size(), width);
-    out.append(text.left(n));
-    for (qsizetype i = n; i < width; ++i) out.append(QLatin1Char(' '));
-}
+void appendBlanks(QString &out, int n) { out.append(QLatin1String("   ", n)); }  // at most 3
 
 // Characters [col, col+width) of `line`, 1-based, as a view (shorter or empty past the end).
 QStringView view(const QString &line, int col, int width) {
@@ -19,9 +16,6 @@ QStringView view(const QString &line, int col, int width) {
     return QStringView(line).mid(start, qMin<qsizetype>(width, line.size() - start));
 }
 
-void appendBlanks(QString &out, int n) {
-    for (int i = 0; i < n; ++i) out.append(QLatin1Char(' '));
-}
 }  // namespace
 
 QString column(const QString &line, int col, int width) { return view(line, col, width).toString(); }
@@ -31,32 +25,33 @@ QString trimmedColumn(const QString &line, int col, int width) {
 }
 
 QString formatRecord(const QsoFields &q) {
-    QString r;
-    r.reserve(rec::Length);
-    appendFitted(r, q.call, rec::CallWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, q.province, rec::ProvWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, cp1252::capitals(q.firstName), rec::FirstNameWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, q.reference, rec::RefWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, q.date, rec::DateWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, q.time, rec::TimeWidth);
-    r.append(QLatin1Char(' '));
-    // A mode of more than three characters is cut: the record keeps its columns.
-    appendFitted(r, q.mode, rec::ModeWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, q.band, rec::BandWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, q.rstReceived, rec::RstRWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, q.rstSent, rec::RstEWidth);
-    r.append(QLatin1Char(' '));
-    appendFitted(r, cp1252::capitals(q.castleName.trimmed().left(rec::NameWidth)), rec::NameWidth);
-    r.append(QLatin1Char(' '));
-    r.append(q.qsl ? QLatin1Char('*') : QLatin1Char(' '));
+    return formatRecord(QsoFieldViews{q.call, q.province, q.firstName, q.reference, q.date, q.time, q.mode, q.band,
+                                      q.rstReceived, q.rstSent, q.castleName, q.qsl});
+}
+
+QString formatRecord(const QsoFieldViews &q) {
+    // Blanks first, then each field written into its columns, cut to its width.
+    QString r(rec::Length, QLatin1Char(' '));
+    QChar *d = r.data();
+    const auto field = [d](QStringView text, int col, int width) {
+        const qsizetype n = qMin<qsizetype>(text.size(), width);
+        std::copy_n(text.data(), n, d + col - 1);
+    };
+    field(q.call, rec::CallCol, rec::CallWidth);
+    field(q.province, rec::ProvCol, rec::ProvWidth);
+    field(q.firstName, rec::FirstNameCol, rec::FirstNameWidth);
+    field(q.reference, rec::RefCol, rec::RefWidth);
+    field(q.date, rec::DateCol, rec::DateWidth);
+    field(q.time, rec::TimeCol, rec::TimeWidth);
+    field(q.mode, rec::ModeCol, rec::ModeWidth);  // a mode of more than three characters is cut: the record keeps its columns
+    field(q.band, rec::BandCol, rec::BandWidth);
+    field(q.rstReceived, rec::RstRCol, rec::RstRWidth);
+    field(q.rstSent, rec::RstECol, rec::RstEWidth);
+    field(q.castleName.trimmed(), rec::NameCol, rec::NameWidth);
+    if (q.qsl) d[rec::QslCol - 1] = QLatin1Char('*');
+    // The first name and the castle name are kept in capitals.
+    cp1252::toCapitals(d + rec::FirstNameCol - 1, rec::FirstNameWidth);
+    cp1252::toCapitals(d + rec::NameCol - 1, rec::NameWidth);
     return r;
 }
 

@@ -56,6 +56,12 @@ struct QsoFields {
     bool qsl = false;
 };
 
+// The same fields as views of text held elsewhere, for records built in bulk.
+struct QsoFieldViews {
+    QStringView call, province, firstName, reference, date, time, mode, band, rstReceived, rstSent, castleName;
+    bool qsl = false;
+};
+
 // Characters [col, col+width) of a line, 1-based; shorter or empty past the end.
 QString column(const QString &line, int col, int width);
 // Same, with leading and trailing blanks removed.
@@ -63,6 +69,7 @@ QString trimmedColumn(const QString &line, int col, int width);
 
 // The 107-character record of a QSO. Fields longer than their width are cut.
 QString formatRecord(const QsoFields &q);
+QString formatRecord(const QsoFieldViews &q);
 
 // Line-number column: numbers 1 to 9999 right-justified in 5 columns (a blank, then the
 // digits); 10000 to 99999 as five digits with no leading blank.

@@ -50,7 +50,7 @@ ImportDialog::ImportDialog(const adifimport::ImportPlan &plan, QWidget *parent) 
     m_table->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < plan.lines.size(); ++row) {
         const adifimport::ImportLine &l = plan.lines[row];
-        const QString cells[] = {l.qso.call, l.qso.reference, l.qso.date, l.qso.time, l.qso.band, l.qso.mode, fate(l)};
+        const QString cells[] = {l.qso.call(), l.qso.reference(), l.qso.date(), l.qso.time(), l.qso.band(), l.qso.mode(), fate(l)};
         for (int c = 0; c < 7; ++c) m_table->setItem(row, c, new QTableWidgetItem(cells[c]));
     }
     m_table->resizeColumnsToContents();

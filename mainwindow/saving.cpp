@@ -111,8 +111,7 @@ void MainWindow::Valide_A_Click() {
     if (t.size() > rec::NameWidth) Rem_A->setText(t.left(rec::NameWidth));
     if (!fieldsFitTheLog()) return;
 
-    const QString key = Ind_A->text().leftJustified(13, QLatin1Char(' '), true) +
-                        Dpt_A->text().leftJustified(3, QLatin1Char(' '), true) + Prenom_A->text();
+    const QString key = prenoms::key(Ind_A->text(), Dpt_A->text(), Prenom_A->text());
     const QString record = formatRecord(enteredFields());
     const LogStore store = logStore();
     ChangeResult written;

@@ -22,8 +22,10 @@ QString bandName(QStringView label) {
 }
 
 QString bandLabel(QStringView adifBand) {
-    for (const BandRow &row : Bands)
-        if (adifBand.compare(QLatin1String(row.adif), Qt::CaseInsensitive) == 0) return QString::fromLatin1(row.label);
+    for (const BandRow &row : Bands) {
+        const QLatin1String name(row.adif);
+        if (adifBand.size() == name.size() && adifBand.compare(name, Qt::CaseInsensitive) == 0) return labelOf(row);
+    }
     return {};
 }
 

@@ -33,10 +33,9 @@ QString message(Check c) {
     return {};
 }
 
-QString capitals(const QString &text) {
-    QString out = text;
-    for (QChar &c : out)
-        if (c.unicode() >= 'a' && c.unicode() <= 'z') c = QChar(c.unicode() - 32);
+QString capitals(QStringView text) {
+    QString out = text.toString();
+    for (QChar &c : out) c = capital(c);
     return out;
 }
 

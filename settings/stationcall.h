@@ -14,7 +14,9 @@ Check check(const QString &candidate);
 QString message(Check c);
 // Small letters "a".."z" turned to capitals; every other character as it is (an accented
 // letter stays what it is, so that the check refuses it).
-QString capitals(const QString &text);
+QString capitals(QStringView text);
+// The capital of one character by that rule.
+inline QChar capital(QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; }
 // Stored form -> displayed form: every "_" becomes "/".
 QString displayed(const QString &stored);
 

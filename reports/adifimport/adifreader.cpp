@@ -10,37 +10,51 @@ namespace {
 const QString NoCall = QStringLiteral("QSO sans indicatif (CALL)");
 const QString PastEnd = QStringLiteral("longueur au-delà de la fin du fichier");
 
-bool isAscii(const char *b, qsizetype n) {
-    for (qsizetype i = 0; i < n; ++i)
-        if (uchar(b[i]) >= 0x80) return false;
-    return true;
+char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+char16_t upperUnit(char c) { return char16_t(uchar(upper(c))); }
+char16_t upperUnit(QChar c) { return c >= u'a' && c <= u'z' ? char16_t(c.unicode() - 32) : c.unicode(); }
+
+// The names of the known fields, in the order of field::Id; literals, so that every field
+// shares its name without counting references.
+const QString KnownNames[field::Count] = {
+    QStringLiteral("CALL"), QStringLiteral("NAME"), QStringLiteral("BAND"), QStringLiteral("MODE"),
+    QStringLiteral("SUBMODE"), QStringLiteral("QSO_DATE"), QStringLiteral("TIME_ON"), QStringLiteral("TIME_OFF"),
+    QStringLiteral("RST_RCVD"), QStringLiteral("RST_SENT"), QStringLiteral("COMMENT"), QStringLiteral("NOTES"),
+    QStringLiteral("SIG"), QStringLiteral("SIG_INFO"), QStringLiteral("QSL_RCVD"), QStringLiteral("QSL_SENT"),
+    QStringLiteral("STATION_CALLSIGN"), QStringLiteral("OPERATOR"), QStringLiteral("FREQ"),
+    QStringLiteral("GRIDSQUARE"), QStringLiteral("QSO_DATE_OFF"), QStringLiteral("TX_PWR"), QStringLiteral("DXCC"),
+    QStringLiteral("COUNTRY"), QStringLiteral("ADIF_VER"), QStringLiteral("PROGRAMID"),
+    QStringLiteral("PROGRAMVERSION")};
+
+// The known field whose name is `n` characters of `name` (any case); Other when none.
+template <class Char>
+field::Id knownField(const Char *name, qsizetype n) {
+    for (int k = 0; k < field::Count; ++k) {
+        const QString &known = KnownNames[k];
+        if (known.size() != n) continue;
+        qsizetype i = 0;
+        while (i < n && upperUnit(name[i]) == known[i].unicode()) ++i;
+        if (i == n) return field::Id(k);
+    }
+    return field::Other;
 }
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
-
-// The field names of the standard are shared, not allocated once per field.
-QString fieldName(const char *b, qsizetype n) {
-    static const QStringList known = {
-        "CALL", "NAME", "BAND", "MODE", "SUBMODE", "QSO_DATE", "TIME_ON", "TIME_OFF", "RST_RCVD", "RST_SENT",
-        "COMMENT", "NOTES", "SIG", "SIG_INFO", "QSL_RCVD", "QSL_SENT", "STATION_CALLSIGN", "OPERATOR",
-        "FREQ", "GRIDSQUARE", "QSO_DATE_OFF", "TX_PWR", "DXCC", "COUNTRY", "ADIF_VER", "PROGRAMID", "PROGRAMVERSION"};
-    char up[24];
-    if (n <= qsizetype(sizeof up)) {
-        for (qsizetype i = 0; i < n; ++i) up[i] = upper(b[i]);
-        const QLatin1String name(up, n);
-        for (const QString &k : known)
-            if (k == name) return k;
+// The field's name in capitals and its id.
+void nameField(AdifField &f, const char *b, qsizetype n) {
+    f.id = knownField(b, n);
+    if (f.id != field::Other) {
+        f.name = KnownNames[f.id];
+        return;
     }
-    QString out = QString::fromLatin1(b, n);
-    for (QChar &c : out)
+    f.name = QString::fromLatin1(b, n);
+    for (QChar &c : f.name)
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 32);
-    return out;
 }
 
 // The record in progress is finished: kept when it holds any field.
 void finish(AdifFile &file, AdifRecord &rec) {
     if (rec.fields.isEmpty() && rec.problem.isEmpty()) return;
-    if (rec.problem.isEmpty() && rec.value(QLatin1String("CALL")).trimmed().isEmpty()) rec.problem = NoCall;
+    if (rec.problem.isEmpty() && rec.view(field::Call).trimmed().isEmpty()) rec.problem = NoCall;
     file.records.append(std::move(rec));
     rec = AdifRecord();
 }
@@ -52,26 +66,32 @@ QString AdifRecord::value(QLatin1String name) const {
     return {};
 }
 
-void AdifRecord::add(QString name, QStringView value, qsizetype declaredLength, qsizetype byteLength, qsizetype offset) {
-    const qsizetype at = text.size();
-    text.append(value);
-    addField(std::move(name), at, declaredLength, byteLength, offset);
-}
-
-void AdifRecord::addField(QString name, qsizetype at, qsizetype declaredLength, qsizetype byteLength, qsizetype offset) {
-    AdifField f;
+void AdifRecord::add(QString name, QStringView value, qsizetype byteLength, qsizetype offset) {
+    AdifField &f = fields.emplaceBack();
+    f.id = knownField(name.constData(), name.size());
     f.name = std::move(name);
-    f.at = at;
-    f.size = text.size() - at;
-    f.declaredLength = declaredLength;
+    f.at = text.size();
+    text.append(value);
+    f.size = value.size();
     f.byteLength = byteLength;
     f.offset = offset;
-    fields.append(std::move(f));
 }
 
 bool AdifRecord::has(QLatin1String name) const {
     for (const AdifField &f : fields)
         if (f.name == name) return true;
+    return false;
+}
+
+QStringView AdifRecord::view(field::Id id) const {
+    for (qsizetype i = fields.size() - 1; i >= 0; --i)
+        if (fields[i].id == id) return valueOf(fields[i]);
+    return {};
+}
+
+bool AdifRecord::has(field::Id id) const {
+    for (const AdifField &f : fields)
+        if (f.id == id) return true;
     return false;
 }
 
@@ -133,16 +153,28 @@ AdifFile readAdi(const QByteArray &bytes) {
             p = valueStart;
             continue;
         }
-        if (rec.fields.isEmpty()) {
-            rec.fields.reserve(16);
-            rec.text.reserve(256);
+        if (rec.fields.isEmpty()) {  // records of one file are alike: room for the last one's
+            const AdifRecord *last = file.records.isEmpty() ? nullptr : &file.records.constLast();
+            rec.fields.reserve(last ? last->fields.size() : 16);
+            rec.text.reserve(last ? last->text.size() + 16 : 256);
         }
         const char *v = data + valueStart;
         const qsizetype at = rec.text.size();
-        // ASCII, the common case, is decoded straight into the record's text.
-        if (isAscii(v, len)) rec.text.append(QLatin1String(v, len));
-        else rec.text.append(cp1252::decodeUtf8Or1252(QByteArrayView(v, len)));
-        rec.addField(fieldName(data + nameStart, nameSize), at, len, len, valueStart);
+        // ASCII, the common case, is widened straight into the record's text.
+        rec.text.resize(at + len);
+        QChar *t = rec.text.data() + at;
+        qsizetype i = 0;
+        for (; i < len && uchar(v[i]) < 0x80; ++i) t[i] = QChar(uchar(v[i]));
+        if (i < len) {
+            rec.text.truncate(at);
+            rec.text.append(cp1252::decodeUtf8Or1252(QByteArrayView(v, len)));
+        }
+        AdifField &f = rec.fields.emplaceBack();
+        nameField(f, data + nameStart, nameSize);
+        f.at = at;
+        f.size = rec.text.size() - at;
+        f.byteLength = len;
+        f.offset = valueStart;
         p = valueStart + len;
     }
     finish(file, rec);
@@ -175,7 +207,7 @@ AdifFile readAdx(const QByteArray &bytes) {
                 else if (name == QLatin1String("USERDEF") && where == Record)
                     fieldName = attrs.value(QLatin1String("FIELDNAME")).toString().toUpper();
                 const QString value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                (where == Header ? file.header : rec).add(fieldName, value, -1, value.toUtf8().size(), -1);
+                (where == Header ? file.header : rec).add(fieldName, value, value.toUtf8().size(), -1);
             }
         } else if (t == QXmlStreamReader::EndElement) {
             const QString name = xml.name().toString().toUpper();

@@ -7,11 +7,22 @@
 
 namespace kastlog::adifimport {
 
+// The fields the import reads or knows, by their place in the reader's table of names.
+namespace field {
+enum Id : qint8 {
+    Other = -1,
+    Call, Name, Band, Mode, Submode, QsoDate, TimeOn, TimeOff, RstRcvd, RstSent, Comment, Notes, Sig, SigInfo,
+    QslRcvd, QslSent, StationCallsign, Operator, Freq, Gridsquare, QsoDateOff, TxPwr, Dxcc, Country, AdifVer,
+    ProgramId, ProgramVersion,
+    Count
+};
+}  // namespace field
+
 struct AdifField {
     QString name;       // in capitals, as the standard names them
+    field::Id id = field::Other;
     qsizetype at = 0, size = 0;     // the decoded value in its record's text
-    qsizetype declaredLength = -1;  // the length of its tag (ADI), -1 in ADX
-    qsizetype byteLength = 0;       // the bytes the value was read from
+    qsizetype byteLength = 0;       // the bytes the value was read from (ADI: the tag's length)
     qsizetype offset = -1;          // where they start in the file (ADI), -1 in ADX
 };
 
@@ -23,12 +34,13 @@ struct AdifRecord {
     QString problem;  // not empty: the record cannot be read (no CALL, a length past the end)
     bool readable() const { return problem.isEmpty(); }
     QStringView valueOf(const AdifField &f) const { return QStringView(text).mid(f.at, f.size); }
-    void add(QString name, QStringView value, qsizetype declaredLength, qsizetype byteLength, qsizetype offset);
-    // A field whose value is what `text` gained from `at` on.
-    void addField(QString name, qsizetype at, qsizetype declaredLength, qsizetype byteLength, qsizetype offset);
+    void add(QString name, QStringView value, qsizetype byteLength, qsizetype offset);
     // The value of the field `name` (capitals; the last one when given twice); empty when absent.
     QString value(QLatin1String name) const;
     bool has(QLatin1String name) const;
+    // The value of a known field, without copying (the last one when given twice; null when absent).
+    QStringView view(field::Id id) const;
+    bool has(field::Id id) const;
 };
 
 struct AdifFile {

@@ -27,12 +27,14 @@ PreparedImport prepareImport(const QString &dir, const QString &station, const Q
 
 QStringList firstNameKeys(const ImportPlan &plan) {
     QStringList keys;
+    keys.reserve(plan.taken);
+    const auto part = [](const QString &r, int col, int width) { return QStringView(r).mid(col - 1, width).trimmed(); };
     for (const ImportLine &l : plan.lines) {
         if (l.outcome != Outcome::Taken) continue;
-        const QString name = trimmedColumn(l.qso.record, rec::FirstNameCol, rec::FirstNameWidth);
+        const QString &r = l.qso.record;
+        const QStringView name = part(r, rec::FirstNameCol, rec::FirstNameWidth);
         if (name.isEmpty()) continue;
-        keys << l.qso.fields.call.leftJustified(13, QLatin1Char(' '), true) +
-                    l.qso.fields.province.leftJustified(3, QLatin1Char(' '), true) + name;
+        keys << prenoms::key(part(r, rec::CallCol, rec::CallWidth), part(r, rec::ProvCol, rec::ProvWidth), name);
     }
     return keys;
 }

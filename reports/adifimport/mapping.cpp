@@ -8,6 +8,8 @@
 
 #include <QDate>
 
+#include <array>
+
 namespace kastlog::adifimport {
 
 QString reason::unwritable(const QString &field) {
@@ -24,126 +26,197 @@ bool allDigits(QStringView s) {
 bool isLetter(QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); }
 
 // Two capital letters and three digits, as the reference field takes it.
-bool isReferenceShape(const QString &s) {
-    return s.size() == 5 && isLetter(s[0]) && isLetter(s[1]) && allDigits(QStringView(s).mid(2));
+bool isReferenceShape(QStringView s) {
+    return s.size() == 5 && isLetter(s[0]) && isLetter(s[1]) && allDigits(s.mid(2));
 }
 
-QString firstWord(const QString &text) {
-    const QString t = text.trimmed();
+QStringView firstWord(QStringView text) {
+    const QStringView t = text.trimmed();
     qsizetype i = 0;
     while (i < t.size() && !t[i].isSpace()) ++i;
     return t.left(i);
 }
 
-// "JJ/MM/AA" from AAAAMMJJ, years 1950 to 2049 only; empty when it cannot be read.
-QString logDate(const QString &d) {
-    if (d.size() != 8 || !allDigits(d)) return {};
-    const int y = d.left(4).toInt(), m = d.mid(4, 2).toInt(), day = d.mid(6, 2).toInt();
-    if (y < 1950 || y > 2049 || !QDate(y, m, day).isValid()) return {};
-    return d.mid(6, 2) + QLatin1Char('/') + d.mid(4, 2) + QLatin1Char('/') + d.mid(2, 2);
+// The value of a run of digits already checked.
+int number(QStringView digits) {
+    int n = 0;
+    for (QChar c : digits) n = n * 10 + (c.unicode() - u'0');
+    return n;
 }
 
-// "HH:MM" from HHMM or HHMMSS; empty when it cannot be read.
-QString logTime(const QString &t) {
-    if ((t.size() != 4 && t.size() != 6) || !allDigits(t)) return {};
-    if (t.left(2).toInt() > 23 || t.mid(2, 2).toInt() > 59 || (t.size() == 6 && t.mid(4, 2).toInt() > 59)) return {};
-    return t.left(2) + QLatin1Char(':') + t.mid(2, 2);
+// "JJ/MM/AA" from AAAAMMJJ into `out`, years 1950 to 2049 only; false when it cannot be read.
+bool logDate(QStringView d, char16_t (&out)[8]) {
+    if (d.size() != 8 || !allDigits(d)) return false;
+    const int y = number(d.left(4)), m = number(d.mid(4, 2)), day = number(d.mid(6, 2));
+    if (y < 1950 || y > 2049 || !QDate(y, m, day).isValid()) return false;
+    const char16_t text[8] = {d[6].unicode(), d[7].unicode(), u'/', d[4].unicode(), d[5].unicode(), u'/',
+                              d[2].unicode(), d[3].unicode()};
+    std::copy(std::begin(text), std::end(text), out);
+    return true;
 }
 
-QString bandOf(const AdifRecord &r) {
-    if (r.has(QLatin1String("BAND"))) return adif::bandLabel(r.value(QLatin1String("BAND")).trimmed());
+// "HH:MM" from HHMM or HHMMSS into `out`; false when it cannot be read.
+bool logTime(QStringView t, char16_t (&out)[5]) {
+    if ((t.size() != 4 && t.size() != 6) || !allDigits(t)) return false;
+    if (number(t.left(2)) > 23 || number(t.mid(2, 2)) > 59 || (t.size() == 6 && number(t.mid(4, 2)) > 59)) return false;
+    const char16_t text[5] = {t[0].unicode(), t[1].unicode(), u':', t[2].unicode(), t[3].unicode()};
+    std::copy(std::begin(text), std::end(text), out);
+    return true;
+}
+
+// The trimmed values of the known fields (the last one when a field is given twice).
+struct Values {
+    std::array<QStringView, field::Count> v{};
+    std::array<bool, field::Count> present{};
+    explicit Values(const AdifRecord &r) {
+        for (const AdifField &f : r.fields) {
+            if (f.id == field::Other) continue;
+            v[f.id] = r.valueOf(f).trimmed();
+            present[f.id] = true;
+        }
+    }
+    QStringView operator[](field::Id id) const { return v[id]; }
+};
+
+QString bandOf(const Values &v) {
+    if (v.present[field::Band]) return adif::bandLabel(v[field::Band]);
     bool ok = false;
-    const double mhz = r.value(QLatin1String("FREQ")).trimmed().toDouble(&ok);
+    const double mhz = v[field::Freq].toDouble(&ok);
     return ok ? bandLabelOfFrequency(mhz) : QString();
 }
 
-QString modeOf(const AdifRecord &r, bool &ok) {
-    const QString mode = station::capitals(r.value(QLatin1String("MODE")).trimmed());
-    const QString sub = station::capitals(r.value(QLatin1String("SUBMODE")).trimmed());
+// MODE when it has at most three characters, else SUBMODE when it has; capitals keep sizes.
+QStringView modeOf(const Values &v, bool &ok) {
+    const QStringView mode = v[field::Mode], sub = v[field::Submode];
     ok = true;
     if (mode.size() <= 3 && !(mode.isEmpty() && !sub.isEmpty())) return mode;
     if (!sub.isEmpty() && sub.size() <= 3) return sub;
     ok = false;
     return mode;
 }
+
+// A reference in capitals held in place; empty until one is found.
+struct Reference {
+    char16_t text[5] = {};
+    qsizetype size = 0;
+    QStringView view() const { return QStringView(text, size); }
+    // Takes `word` in capitals when `isReference` accepts it so.
+    template <class Rule>
+    void take(QStringView word, Rule isReference) {
+        if (word.size() != 5) return;
+        for (int i = 0; i < 5; ++i) text[i] = station::capital(word[i]).unicode();
+        size = isReference(QStringView(text, 5)) ? 5 : 0;
+    }
+};
+
+// `from` names the station `station` (stored form): capitals, "/" for "_".
+bool sameStation(QStringView from, const QString &station) {
+    if (from.size() != station.size()) return false;
+    for (qsizetype i = 0; i < from.size(); ++i) {
+        const QChar c = station::capital(from[i]);
+        if ((c == u'/' ? QChar(u'_') : c) != station[i]) return false;
+    }
+    return true;
+}
+
+// The fields a character of the file may have brought into the record.
+struct Written {
+    const char *name;
+    int col, width;
+};
+constexpr Written FromTheFile[] = {
+    {"CALL", rec::CallCol, rec::CallWidth},     {"NAME", rec::FirstNameCol, rec::FirstNameWidth},
+    {"MODE", rec::ModeCol, rec::ModeWidth},     {"RST_RCVD", rec::RstRCol, rec::RstRWidth},
+    {"RST_SENT", rec::RstECol, rec::RstEWidth}, {"COMMENT", rec::NameCol, rec::NameWidth}};
 }  // namespace
+
+QString MappedQso::call() const { return taken() ? trimmedColumn(record, rec::CallCol, rec::CallWidth) : shown.value(Call); }
+QString MappedQso::reference() const { return taken() ? column(record, rec::RefCol, rec::RefWidth) : shown.value(Reference); }
+QString MappedQso::date() const { return taken() ? column(record, rec::DateCol, rec::DateWidth) : shown.value(Date); }
+QString MappedQso::time() const { return taken() ? column(record, rec::TimeCol, rec::TimeWidth) : shown.value(Time); }
+QString MappedQso::band() const { return taken() ? trimmedColumn(record, rec::BandCol, rec::BandWidth) : shown.value(Band); }
+QString MappedQso::mode() const { return taken() ? trimmedColumn(record, rec::ModeCol, rec::ModeWidth) : shown.value(Mode); }
 
 MappedQso mapQso(const AdifRecord &r, const QString &station) {
     MappedQso m;
-    QsoFields &q = m.fields;
+    const Values v(r);
     const auto refuse = [&](const QString &why) {
         if (m.refusal.isEmpty()) m.refusal = why;
     };
-    m.call = q.call = station::capitals(r.value(QLatin1String("CALL")).trimmed());
-    m.date = r.value(QLatin1String("QSO_DATE")).trimmed();
-    m.time = r.value(QLatin1String("TIME_ON")).trimmed();
-    m.band = r.value(QLatin1String("BAND")).trimmed();
-    m.mode = r.value(QLatin1String("MODE")).trimmed();
+    const QStringView call = v[field::Call];  // capitals keep its size
     if (!r.readable()) {
         m.refusal = r.problem;
+        m.shown = {station::capitals(call), QString(), v[field::QsoDate].toString(), v[field::TimeOn].toString(),
+                   v[field::Band].toString(), v[field::Mode].toString()};
         return m;
     }
-    if (q.call.size() > rec::CallWidth) refuse(reason::CallTooLong);
+    if (call.size() > rec::CallWidth) refuse(reason::CallTooLong);
 
     // The reference: the award fields first, then the first word of the comment or notes.
-    const QString comment = r.value(QLatin1String("COMMENT"));
-    if (r.value(QLatin1String("SIG")).trimmed().compare(QLatin1String("DNJ"), Qt::CaseInsensitive) == 0) {
-        const QString info = station::capitals(r.value(QLatin1String("SIG_INFO")).trimmed());
-        if (isReferenceShape(info)) q.reference = info;
-    }
-    for (const char *field : {"COMMENT", "NOTES"}) {
-        if (!q.reference.isEmpty()) break;
-        const QString w = station::capitals(firstWord(r.value(QLatin1String(field))));
-        if (carte::isCastleReference(w)) q.reference = w;
-    }
-    m.reference = q.reference;
-    if (q.reference.isEmpty()) refuse(reason::NoReference);
+    Reference ref;
+    if (v[field::Sig].compare(QLatin1String("DNJ"), Qt::CaseInsensitive) == 0)
+        ref.take(v[field::SigInfo], isReferenceShape);
+    for (const field::Id id : {field::Comment, field::Notes})
+        if (ref.size == 0) ref.take(firstWord(r.view(id)), carte::isCastleReference);
+    if (ref.size == 0) refuse(reason::NoReference);
+    QsoFieldViews q;
+    q.reference = ref.view();
     q.province = q.reference.left(2);
     // The castle name follows the reference in the comment the export writes.
-    const QString lead = q.reference + QLatin1Char(' ');
-    if (!q.reference.isEmpty() && comment.startsWith(lead)) q.castleName = comment.mid(lead.size());
-    else q.castleName = QStringLiteral("C.");
+    const QStringView comment = r.view(field::Comment);
+    if (ref.size > 0 && comment.size() > ref.size && comment.startsWith(q.reference) && comment[ref.size] == u' ')
+        q.castleName = comment.mid(ref.size + 1);
+    else
+        q.castleName = u"C.";
 
-    q.firstName = r.value(QLatin1String("NAME")).trimmed();
+    q.firstName = v[field::Name];
     if (q.firstName.size() > rec::FirstNameWidth) {
         m.warnings << QStringLiteral("prénom coupé à %1 caractères").arg(rec::FirstNameWidth);
         q.firstName = q.firstName.left(rec::FirstNameWidth);
     }
 
-    q.date = logDate(m.date);
-    q.time = logTime(m.time);
-    if (q.date.isEmpty() || q.time.isEmpty()) refuse(reason::BadDate);
+    char16_t date[8], time[5];
+    const bool dated = logDate(v[field::QsoDate], date) && logTime(v[field::TimeOn], time);
+    if (!dated) refuse(reason::BadDate);
     else {
-        m.date = q.date;
-        m.time = q.time;
+        q.date = QStringView(date, 8);
+        q.time = QStringView(time, 5);
     }
-    q.band = bandOf(r);
-    if (q.band.isEmpty()) refuse(reason::NoBand);
-    else m.band = q.band;
+    const QString band = bandOf(v);
+    if (band.isEmpty()) refuse(reason::NoBand);
+    q.band = band;
     bool modeOk = false;
-    q.mode = modeOf(r, modeOk);
+    q.mode = modeOf(v, modeOk);
     if (!modeOk) refuse(reason::ModeTooLong);
-    else m.mode = q.mode;
-    q.rstReceived = r.value(QLatin1String("RST_RCVD")).trimmed();
-    q.rstSent = r.value(QLatin1String("RST_SENT")).trimmed();
+    q.rstReceived = v[field::RstRcvd];
+    q.rstSent = v[field::RstSent];
     if (q.rstReceived.size() > rec::RstRWidth) refuse(reason::RstRTooLong);
     if (q.rstSent.size() > rec::RstEWidth) refuse(reason::RstETooLong);
-    q.qsl = r.value(QLatin1String("QSL_RCVD")).trimmed().compare(QLatin1String("Y"), Qt::CaseInsensitive) == 0;
+    q.qsl = v[field::QslRcvd].compare(QLatin1String("Y"), Qt::CaseInsensitive) == 0;
 
-    // Checked on the record as the save writes it (its capitals included).
-    const QString record = formatRecord(q);
-    const struct { const char *name; int col, width; } written[] = {
-        {"CALL", rec::CallCol, rec::CallWidth},       {"NAME", rec::FirstNameCol, rec::FirstNameWidth},
-        {"MODE", rec::ModeCol, rec::ModeWidth},       {"RST_RCVD", rec::RstRCol, rec::RstRWidth},
-        {"RST_SENT", rec::RstECol, rec::RstEWidth},   {"COMMENT", rec::NameCol, rec::NameWidth}};
-    for (const auto &w : written)
-        if (!cp1252::canEncode(column(record, w.col, w.width))) refuse(reason::unwritable(QLatin1String(w.name)));
+    // The record as the save writes it, the call sign and the mode in capitals as typed.
+    q.call = call.left(rec::CallWidth);
+    QString record = formatRecord(q);
+    QChar *d = record.data();
+    for (int i = rec::CallCol - 1; i < rec::CallCol - 1 + rec::CallWidth; ++i) d[i] = station::capital(d[i]);
+    for (int i = rec::ModeCol - 1; i < rec::ModeCol - 1 + rec::ModeWidth; ++i) d[i] = station::capital(d[i]);
+    // Checked on the record itself; every other column holds only what this function wrote.
+    if (!cp1252::canEncode(record))
+        for (const Written &w : FromTheFile)
+            if (!cp1252::canEncode(column(record, w.col, w.width))) refuse(reason::unwritable(QLatin1String(w.name)));
 
-    const QString from = r.value(QLatin1String("STATION_CALLSIGN")).trimmed();
-    if (!from.isEmpty() && station::capitals(from).replace(QLatin1Char('/'), QLatin1Char('_')) != station)
-        m.warnings << QStringLiteral("fait par la station %1").arg(from);
+    const QStringView from = v[field::StationCallsign];
+    if (!from.isEmpty() && !sameStation(from, station))
+        m.warnings << QStringLiteral("fait par la station ").append(from);
 
-    if (m.taken()) m.record = record;
+    if (m.taken()) {
+        m.record = std::move(record);
+        return m;
+    }
+    m.shown = {station::capitals(call), q.reference.toString(),
+               (dated ? q.date : v[field::QsoDate]).toString(), (dated ? q.time : v[field::TimeOn]).toString(),
+               band.isEmpty() ? v[field::Band].toString() : band,
+               (modeOk ? station::capitals(q.mode) : v[field::Mode].toString())};
     return m;
 }
 

@@ -9,14 +9,24 @@
 
 namespace kastlog::adifimport {
 
+// The plan of a large file holds thousands of these: a QSO taken keeps only its record, and
+// what the preview shows of it is read back from the record's columns.
 struct MappedQso {
-    QsoFields fields;
     QString record;     // the 107-character record; empty when refused
     QString refusal;    // why it is not taken; empty when it can be
     QStringList warnings;  // shown in the preview, not refusals
-    // As the preview and the command line name the QSO (file values when a field is unusable).
-    QString call, reference, date, time, band, mode;
     bool taken() const { return refusal.isEmpty(); }
+    // As the preview and the command line name the QSO: the log's form of each field that
+    // could be read, else the file's value.
+    QString call() const;
+    QString reference() const;
+    QString date() const;
+    QString time() const;
+    QString band() const;
+    QString mode() const;
+
+    enum Shown { Call, Reference, Date, Time, Band, Mode };
+    QStringList shown;  // a refused QSO's values, in the order of Shown; empty when taken
 };
 
 // Refusal texts.

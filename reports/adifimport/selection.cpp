@@ -26,65 +26,91 @@ QString ImportPlan::countsLine() const {
 }
 
 namespace {
-// Call sign, date, time, band and mode as the record's columns hold them.
-QString sameQsoKey(const QString &line) {
-    // One allocation per line: the key is built from views of the columns.
-    const auto part = [&](int col, int width) { return QStringView(line).mid(qMin<qsizetype>(col - 1, line.size()), width); };
-    QString key;
-    key.reserve(rec::CallWidth + rec::DateWidth + rec::TimeWidth + rec::BandWidth + rec::ModeWidth + 4);
-    key.append(part(rec::CallCol, rec::CallWidth)).append(QLatin1Char('|'));
-    key.append(part(rec::DateCol, rec::DateWidth)).append(QLatin1Char('|'));
-    key.append(part(rec::TimeCol, rec::TimeWidth)).append(QLatin1Char('|'));
-    key.append(part(rec::BandCol, rec::BandWidth)).append(QLatin1Char('|'));
-    key.append(part(rec::ModeCol, rec::ModeWidth));
-    return key;
+QStringView part(const QString &line, int col, int width) {
+    return QStringView(line).mid(qMin<qsizetype>(col - 1, line.size()), width);
 }
+
+// FNV-1a over the characters of a few short columns: far cheaper than the general string
+// hash for the tens of thousands of keys of an import, and as good on such keys.
+struct Fnv {
+    size_t h = 14695981039346656037ull;
+    Fnv &operator<<(QStringView v) {
+        for (QChar c : v) h = (h ^ c.unicode()) * 1099511628211ull;
+        h = (h ^ 0xFFFF) * 1099511628211ull;  // a column's end, so that "AB"+"C" differs from "A"+"BC"
+        return *this;
+    }
+};
+
+// A QSO by its call sign, date, time, band and mode as the record's columns hold them: views
+// of a line of the log or of a record taken, both of which outlive the plan's checks.
+struct SameQso {
+    QStringView call, date, time, band, mode;
+    explicit SameQso(const QString &line)
+        : call(part(line, rec::CallCol, rec::CallWidth)), date(part(line, rec::DateCol, rec::DateWidth)),
+          time(part(line, rec::TimeCol, rec::TimeWidth)), band(part(line, rec::BandCol, rec::BandWidth)),
+          mode(part(line, rec::ModeCol, rec::ModeWidth)) {}
+    bool operator==(const SameQso &o) const {
+        return call == o.call && date == o.date && time == o.time && band == o.band && mode == o.mode;
+    }
+};
+size_t qHash(const SameQso &k, size_t seed = 0) { return (Fnv{seed} << k.call << k.date << k.time << k.band << k.mode).h; }
+
+// A castle in a band group.
+struct CastleInGroup {
+    QStringView ref;
+    BandGroup group;
+    bool operator==(const CastleInGroup &o) const { return ref == o.ref && group == o.group; }
+};
+size_t qHash(const CastleInGroup &k, size_t seed = 0) { return (Fnv{seed} << k.ref).h ^ size_t(k.group); }
 
 // The first line (in file order) of each castle in each band group, as the entry's search
 // finds it.
 struct Contacted {
-    QHash<QString, ContactFound> first;
-    static QString key(const QString &ref, BandGroup g) { return ref + QChar(u'0' + int(g)); }
+    QHash<CastleInGroup, QStringView> first;
+    static CastleInGroup key(const QString &line) {
+        return {part(line, rec::RefCol, rec::RefWidth), lineBandGroup(line)};
+    }
     void add(const QString &line) {
-        const QString k = key(column(line, rec::RefCol, rec::RefWidth), lineBandGroup(line));
-        if (first.contains(k)) return;
-        first.insert(k, {true, column(line, rec::DateCol, rec::DateWidth), trimmedColumn(line, rec::BandCol, rec::BandWidth)});
+        const CastleInGroup k = key(line);
+        if (!first.contains(k)) first.insert(k, line);
     }
 };
 }  // namespace
 
 ImportPlan planImport(const AdifFile &file, const QStringList &logLines, const QString &station) {
     ImportPlan plan;
-    QSet<QString> known;
+    QSet<SameQso> known;
     Contacted contacted;
     known.reserve(logLines.size() + file.records.size());
+    contacted.first.reserve(logLines.size() + file.records.size());
     for (const QString &l : logLines) {
-        known.insert(sameQsoKey(l));
+        known.insert(SameQso(l));
         contacted.add(l);
     }
+    // The records taken are looked up by views of their text, which moving a line keeps.
     plan.lines.reserve(file.records.size());
     for (const AdifRecord &r : file.records) {
         ImportLine line;
         line.qso = mapQso(r, station);
+        const QString &record = line.qso.record;
         if (!line.qso.taken()) {
             line.reason = line.qso.refusal;
             ++plan.refused;
-        } else if (known.contains(sameQsoKey(line.qso.record))) {
+        } else if (known.contains(SameQso(record))) {
             line.outcome = Outcome::AlreadyInLog;
             line.reason = AlreadyInLog;
             ++plan.alreadyInLog;
+        } else if (const auto it = contacted.first.constFind(Contacted::key(record)); it != contacted.first.constEnd()) {
+            line.outcome = Outcome::CastleContacted;
+            const QString found = it->toString();
+            line.reason = castleContacted(column(found, rec::DateCol, rec::DateWidth),
+                                          trimmedColumn(found, rec::BandCol, rec::BandWidth));
+            ++plan.castleContacted;
         } else {
-            const auto it = contacted.first.constFind(Contacted::key(line.qso.fields.reference, bandGroup(line.qso.fields.band)));
-            if (it != contacted.first.constEnd()) {
-                line.outcome = Outcome::CastleContacted;
-                line.reason = castleContacted(it->date, it->band);
-                ++plan.castleContacted;
-            } else {
-                line.outcome = Outcome::Taken;
-                ++plan.taken;
-                known.insert(sameQsoKey(line.qso.record));
-                contacted.add(line.qso.record);
-            }
+            line.outcome = Outcome::Taken;
+            ++plan.taken;
+            known.insert(SameQso(record));
+            contacted.add(record);
         }
         plan.lines.append(std::move(line));
     }
@@ -92,7 +118,7 @@ ImportPlan planImport(const AdifFile &file, const QStringList &logLines, const Q
 }
 
 QString refusalLine(const ImportLine &l) {
-    return l.qso.call + QLatin1Char(' ') + l.qso.date + QLatin1Char(' ') + l.qso.time + QStringLiteral(": ") + l.reason;
+    return l.qso.call() + QLatin1Char(' ') + l.qso.date() + QLatin1Char(' ') + l.qso.time() + QStringLiteral(": ") + l.reason;
 }
 
 }  // namespace kastlog::adifimport
