@@ -46,19 +46,63 @@ void printRatio(const QString &name, double ms, double floorMs) {
     std::fflush(stdout);
 }
 
-double copyFloorMs(const QString &source, const QString &dest, int runs) {
+namespace {
+// One plain copy of `bytes` to `dest` with fsync, in milliseconds.
+double copyOnce(const QByteArray &bytes, const QByteArray &dest) {
+    QElapsedTimer e;
+    e.start();
+    int fd = ::open(dest.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return 0;
+    ssize_t w = ::write(fd, bytes.constData(), size_t(bytes.size()));
+    (void)w;
+    ::fsync(fd);
+    ::close(fd);
+    return e.nsecsElapsed() / 1e6;
+}
+
+QByteArray contentOf(const QString &source) {
     QFile in(source);
     in.open(QIODevice::ReadOnly);
-    const QByteArray bytes = in.readAll();
+    return in.readAll();
+}
+
+double median(std::vector<double> t) {
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+}  // namespace
+
+double copyFloorMs(const QString &source, const QString &dest, int runs) {
+    const QByteArray bytes = contentOf(source);
     const QByteArray d = QFile::encodeName(dest);
-    return medianMs(runs, [&] {
-        int fd = ::open(d.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0) return;
-        ssize_t w = ::write(fd, bytes.constData(), size_t(bytes.size()));
-        (void)w;
-        ::fsync(fd);
-        ::close(fd);
-    });
+    return medianMs(runs, [&] { copyOnce(bytes, d); });
+}
+
+AgainstFloor medianAgainstFloor(int runs, const QString &source, const QString &dest,
+                                const std::function<void()> &timed, const std::function<void()> &setup) {
+    const QByteArray bytes = contentOf(source);
+    const QByteArray d = QFile::encodeName(dest);
+    std::vector<double> t, f;
+    // Each starts on a quiet disk, as an operator's gesture does: what the one before left
+    // for the system to finish (write-back, freeing) is not counted against the next. The
+    // pause keeps this core busy, so that it does not find a slowed-down processor.
+    const auto settle = [] {
+        QElapsedTimer pause;
+        pause.start();
+        while (pause.elapsed() < 20) {
+        }
+    };
+    for (int i = 0; i < runs; ++i) {
+        if (setup) setup();
+        settle();
+        QElapsedTimer e;
+        e.start();
+        timed();
+        t.push_back(e.nsecsElapsed() / 1e6);
+        settle();
+        f.push_back(copyOnce(bytes, d));
+    }
+    return {median(t), median(f)};
 }
 
 QString scratchDir() {

@@ -21,6 +21,15 @@ void printRatio(const QString &name, double ms, double floorMs);
 // The floor: a plain copy of `source` to `dest` with fsync, median over `runs`.
 double copyFloorMs(const QString &source, const QString &dest, int runs = 15);
 
+// `timed` (after an untimed `setup`) and the copy floor of `source`, one after the other `runs`
+// times, so that both see the same load on a shared machine, each after a short pause: both
+// medians.
+struct AgainstFloor {
+    double ms, floorMs;
+};
+AgainstFloor medianAgainstFloor(int runs, const QString &source, const QString &dest,
+                                const std::function<void()> &timed, const std::function<void()> &setup = {});
+
 // A fresh temporary directory that lives until the program ends.
 QString scratchDir();
 

@@ -53,11 +53,11 @@ BENCH_CASE(350, "adif import: 10000 QSOs into 9999 records") {
     };
     int taken = 0;
     bool ok = true;
-    const double whole = bench::medianMs(15, [&] {
+    const bench::AgainstFloor whole = bench::medianAgainstFloor(15, logPath, QDir(dir).filePath(QStringLiteral("copy.tmp")), [&] {
         const kastlog::adifimport::PreparedImport p = kastlog::adifimport::prepareImport(dir, Call, adiPath);
         taken = p.plan.taken;
         ok = ok && p.ok && kastlog::adifimport::writeImport(dir, Call, p.plan).error.isEmpty();
     }, restore);
-    const double floor = bench::copyFloorMs(logPath, QDir(dir).filePath(QStringLiteral("copy.tmp")));
-    bench::printRatio(QStringLiteral("adif import: whole import, %1 taken%2").arg(taken).arg(ok ? "" : " FAILED"), whole, floor);
+    bench::printRatio(QStringLiteral("adif import: whole import, %1 taken%2").arg(taken).arg(ok ? "" : " FAILED"), whole.ms,
+                      whole.floorMs);
 }

@@ -11,6 +11,13 @@ QString decode(const QByteArray &bytes);
 // Text written by other programs: UTF-8 when `bytes` are valid UTF-8, else Windows-1252.
 QString decodeUtf8Or1252(QByteArrayView bytes);
 
+// The bytes that decode to a space character (QChar::isSpace): tab to carriage return, the
+// space and the no-break space.
+inline bool isBlank(char byte) {
+    const uchar b = uchar(byte);
+    return b == 0x20 || (b >= 0x09 && b <= 0x0D) || b == 0xA0;
+}
+
 // True when every character of `text` has a byte in the code page.
 bool canEncode(const QString &text);
 // The first character the code page cannot hold, or a null QChar when there is none.

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
+#include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -169,6 +171,9 @@ bool syncFd(int fd, DurableCall call, const QString &path) {
     return true;
 }
 
+// How much is written before the disk is asked to start on it.
+constexpr qsizetype WritebackStep = 256 * 1024;
+
 bool writeAll(int fd, const char *p, size_t n) {
     while (n > 0) {
         const ssize_t w = ::write(fd, p, n);
@@ -206,8 +211,8 @@ struct Paths {
     }
 };
 
-// Writes the whole of `content` into the temporary file, synced and closed.
-WriteResult writeTemp(const Paths &p, const QByteArray &content, mode_t mode, bool setMode,
+// Writes what `produce` gives into the temporary file, synced and closed.
+WriteResult writeTemp(const Paths &p, const ContentProducer &produce, mode_t mode, bool setMode,
                       const FaultInjector *faults) {
     if (injected(faults, WriteStep::OpenTemp)) return p.fail(p.tempPath, injectedError(WriteStep::OpenTemp));
     const int fd = ::open(p.tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
@@ -218,17 +223,39 @@ WriteResult writeTemp(const Paths &p, const QByteArray &content, mode_t mode, bo
         ::close(fd);
         return p.fail(p.tempPath, err);
     };
-    if (injected(faults, WriteStep::Write)) {
-        // Fail half-way, as a full disk would, leaving a partial temporary file to clean up.
-        writeAll(fd, content.constData(), size_t(content.size() / 2));
-        return failOpen(injectedError(WriteStep::Write));
-    }
-    if (!writeAll(fd, content.constData(), size_t(content.size()))) return failOpen(errno);
+    int writeError = 0;
+    qsizetype written = 0, started = 0;
+    const bool failWrite = injected(faults, WriteStep::Write);
+    produce([&](QByteArrayView piece) {
+        if (writeError) return false;
+        if (failWrite) {
+            // Fail half-way, as a full disk would, leaving a partial temporary file to clean up.
+            writeAll(fd, piece.data(), size_t(piece.size() / 2));
+            writeError = injectedError(WriteStep::Write);
+            return false;
+        }
+        if (!writeAll(fd, piece.data(), size_t(piece.size()))) {
+            writeError = errno;
+            return false;
+        }
+        written += piece.size();
+        // A large file goes to the disk while the rest is produced: the sync then waits for less.
+        if (written - started >= WritebackStep) {
+            (void)::sync_file_range(fd, started, written - started, SYNC_FILE_RANGE_WRITE);
+            started = written;
+        }
+        return true;
+    });
+    if (writeError) return failOpen(writeError);
     if (injected(faults, WriteStep::Sync)) return failOpen(injectedError(WriteStep::Sync));
     if (!syncFd(fd, DurableCall::SyncData, p.tempPath)) return failOpen(errno);
     if (injected(faults, WriteStep::Close)) return failOpen(injectedError(WriteStep::Close));
     if (::close(fd) != 0) return p.fail(p.tempPath, errno);
     return {};
+}
+
+ContentProducer whole(const QByteArray &content) {
+    return [&content](const ContentWriter &write) { write(content); };
 }
 
 // Syncs the directory so that the new name survives a crash.
@@ -307,12 +334,37 @@ bool placeWithoutLink(const Paths &p, const QByteArray &content, int &err) {
     return false;
 }
 
+// The old content left at the temporary name by the swap goes. Its name goes at once; the
+// blocks of a large file are freed when a descriptor kept open a moment longer is closed off the
+// caller's path (freeing a few megabytes takes about a millisecond on ext4).
+void dropOldContent(const Paths &p) {
+    constexpr off_t Large = 1024 * 1024;
+    const int fd = ::open(p.tempName.constData(), O_RDONLY | O_CLOEXEC);
+    ::unlink(p.tempName.constData());
+    if (fd < 0) return;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size >= Large) {
+        try {
+            std::thread([fd] { ::close(fd); }).detach();
+            return;
+        } catch (const std::system_error &) {
+        }
+    }
+    ::close(fd);
+}
+
 bool linkUnsupported(int err) { return err == EPERM || err == EOPNOTSUPP || err == EXDEV; }
 }  // namespace
 
 WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
                         const QByteArray &content, const FaultInjector *faults, const QString &keepOldAs,
                         WriteResult *kept) {
+    return replaceFileFrom(dir, target, temp, whole(content), faults, keepOldAs, kept);
+}
+
+WriteResult replaceFileFrom(const QString &dir, const QString &target, const QString &temp,
+                            const ContentProducer &produce, const FaultInjector *faults, const QString &keepOldAs,
+                            WriteResult *kept) {
     const Paths p(dir, target, temp);
 
     // The new file takes the permissions of the one it replaces.
@@ -321,7 +373,7 @@ WriteResult replaceFile(const QString &dir, const QString &target, const QString
     if (targetExists && S_ISDIR(st.st_mode)) return p.fail(p.targetPath, EISDIR);
     const mode_t mode = targetExists ? (st.st_mode & 07777) : 0666;
 
-    if (WriteResult w = writeTemp(p, content, mode, targetExists, faults); !w) return w;
+    if (WriteResult w = writeTemp(p, produce, mode, targetExists, faults); !w) return w;
 
     if (injected(faults, WriteStep::Rename)) return p.fail(p.targetPath, injectedError(WriteStep::Rename));
     // Swap the two names when the old file exists: should the directory sync then fail, the
@@ -348,7 +400,7 @@ WriteResult replaceFile(const QString &dir, const QString &target, const QString
         return p.fail(QString::fromLocal8Bit(p.dirName), err);
     }
     if (exchanged && !keepOldAs.isEmpty()) keepOldContent(p, keepOldAs, kept);
-    else if (exchanged) ::unlink(p.tempName.constData());  // now the old content
+    else if (exchanged) dropOldContent(p);
     WriteResult ok;
     ok.fileName = p.targetPath;
     return ok;
@@ -357,7 +409,7 @@ WriteResult replaceFile(const QString &dir, const QString &target, const QString
 WriteResult createFile(const QString &dir, const QString &target, const QString &temp,
                        const QByteArray &content, const FaultInjector *faults) {
     const Paths p(dir, target, temp);
-    if (WriteResult w = writeTemp(p, content, 0666, false, faults); !w) return w;
+    if (WriteResult w = writeTemp(p, whole(content), 0666, false, faults); !w) return w;
     if (injected(faults, WriteStep::Rename)) return p.fail(p.targetPath, injectedError(WriteStep::Rename));
     // link() refuses an existing name, so an existing file is never replaced.
     const bool linkFaked = injected(faults, WriteStep::Link);

@@ -3,10 +3,12 @@
 // Lines end with CR LF on disk; a last line without line end is a line; a lone LF also ends a
 // line (a file saved by another editor); a CR alone inside a line stays part of it.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
 #include <cstring>
+#include <functional>
 
 namespace kastlog {
 
@@ -26,7 +28,7 @@ QStringList splitLines(const QByteArray &bytes);
 // Calls fn(const char *begin, qsizetype size) for every line of `bytes` by the rule above,
 // without decoding.
 template <class Fn>
-void forEachLine(const QByteArray &bytes, Fn &&fn) {
+void forEachLine(QByteArrayView bytes, Fn &&fn) {
     const char *p = bytes.constData();
     const char *const end = p + bytes.size();
     while (p < end) {
@@ -94,6 +96,16 @@ void setWriteObserver(WriteObserver *observer);
 WriteResult replaceFile(const QString &dir, const QString &target, const QString &temp,
                         const QByteArray &content, const FaultInjector *faults = nullptr,
                         const QString &keepOldAs = QString(), WriteResult *kept = nullptr);
+
+// Gives a file's content piece by piece to `write`, which returns false once a write failed
+// (the rest is then not written).
+using ContentWriter = std::function<bool(QByteArrayView piece)>;
+using ContentProducer = std::function<void(const ContentWriter &write)>;
+// replaceFile with the content produced while it is written: a large file is not held whole in
+// memory, and the disk starts on its first pieces while the next are made.
+WriteResult replaceFileFrom(const QString &dir, const QString &target, const QString &temp,
+                            const ContentProducer &produce, const FaultInjector *faults = nullptr,
+                            const QString &keepOldAs = QString(), WriteResult *kept = nullptr);
 
 // Creates `dir`/`target` with `content` by the same steps (through `dir`/`temp`), but never
 // replaces an existing file: an existing target makes it fail and stays untouched.

@@ -26,6 +26,13 @@ QString programLine();  // "<adif_ver:5>3.1.4<programid:7>KASTLOG<programversion
 // The whole file: the header, then one record per log line, each naming the station
 // `stationShown` ("/" form) that made it.
 QStringList fileLines(const QString &stationLabel, const QStringList &logLines, const QString &stationShown);
+// The same file in Windows-1252 with CR LF, from the bytes of the log: the header and the
+// station encoded (false when one holds a character the code page lacks), then the records of
+// the log's lines given piece by piece to `write`.
+bool encodeHead(const QString &stationLabel, const QString &stationShown, QByteArray &head, QByteArray &station);
+void writeRecords(QByteArrayView log, QByteArrayView station, const ContentWriter &write);
+// Both at once, into `out`.
+bool fileBytes(const QString &stationLabel, const QByteArray &log, const QString &stationShown, QByteArray &out);
 QString fileName(const QString &call);  // call + "_DNJ.adi"
 }  // namespace adif
 

@@ -17,17 +17,21 @@ QString readFailureMessage(const QString &dir, const QString &call, const ReadRe
     return QStringLiteral("Le log %1 n'a pas pu être lu : %2").arg(logPath(dir, call), r.reason);
 }
 
+QString unwritableReason(const QStringList &lines) {
+    QChar bad;
+    for (const QString &l : lines)
+        if (!(bad = cp1252::firstUnencodable(l)).isNull()) break;
+    return QStringLiteral("le caractère « %1 » ne peut pas être écrit en Windows-1252").arg(bad);
+}
+
 WriteResult writeLines(const QString &dir, const QString &name, const QStringList &lines,
                        const FaultInjector *faults) {
     QByteArray content;
     if (!joinLines(lines, content)) {
-        QChar bad;
-        for (const QString &l : lines)
-            if (!(bad = cp1252::firstUnencodable(l)).isNull()) break;
         WriteResult w;
         w.ok = false;
         w.fileName = QDir(dir).filePath(name);
-        w.reason = QStringLiteral("le caractère « %1 » ne peut pas être écrit en Windows-1252").arg(bad);
+        w.reason = unwritableReason(lines);
         return w;
     }
     return replaceFile(dir, name, files::Temporaire, content, faults);

@@ -12,6 +12,9 @@ ReadResult readLog(const QString &dir, const QString &call);
 // "Le log <path> n'a pas pu être lu : <reason>"
 QString readFailureMessage(const QString &dir, const QString &call, const ReadResult &r);
 
+// "le caractère « X » ne peut pas être écrit en Windows-1252", X the first of `lines` that cannot.
+QString unwritableReason(const QStringList &lines);
+
 // `name` is a file name without directory. A character the code page lacks fails the write
 // before anything is touched.
 WriteResult writeLines(const QString &dir, const QString &name, const QStringList &lines,

@@ -83,6 +83,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     check(cp1252::encode(rec, encoded) && encoded.size() == rec.size(), "the record encodes one byte per character", rec);
 
     const QStringList file = adif::fileLines(QStringLiteral("F6ABC"), lines, QStringLiteral("ON4/F6ABC"));
+    // The export writes the same file from the bytes, trimming them as the decoded text is.
+    QByteArray fromText, fromBytes;
+    check(joinLines(file, fromText) && adif::fileBytes(QStringLiteral("F6ABC"), b, QStringLiteral("ON4/F6ABC"), fromBytes) &&
+              fromBytes == fromText,
+          "the file from the bytes is the file from the text", line);
     check(file.size() == adif::header(QStringLiteral("F6ABC")).size() + lines.size(), "one record per log line", line);
     // Each record of the file is the record of its line naming the station last.
     if (!lines.isEmpty())

@@ -23,6 +23,13 @@ private slots:
         QCOMPARE(seen.size(), 256);
     }
 
+    // The export trims the log's bytes as the lines it decodes would be trimmed.
+    void blankBytesAreTheDecodedSpaces() {
+        for (int b = 0; b < 256; ++b)
+            QVERIFY2(cp1252::isBlank(char(b)) == cp1252::decode(QByteArray(1, char(b))).at(0).isSpace(),
+                     qPrintable(QString::number(b, 16)));
+    }
+
     // Capitals one character at a time, never leaving the code page nor changing the length.
     void capitals_data() {
         QTest::addColumn<QString>("text");

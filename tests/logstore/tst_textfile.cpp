@@ -102,6 +102,31 @@ private slots:
         QCOMPARE(QDir(dirs.dataDir()).entryList(QDir::Files), QStringList{"log.txt"});
     }
 
+    // Content produced in pieces: all of them in order, and the large old content gone with its
+    // name; a write that fails refuses the pieces after it and leaves the old file as it was.
+    void replaceFromPieces() {
+        TestDirs dirs;
+        const QByteArray old(3 * 1024 * 1024, 'o');
+        dirs.writeFile(QStringLiteral("big.adi"), old);
+        const QList<QByteArray> pieces{QByteArray(300 * 1024, 'a'), QByteArray(10, 'b'), QByteArray(300 * 1024, 'c')};
+        QList<bool> accepted;
+        const ContentProducer produce = [&](const ContentWriter &write) {
+            for (const QByteArray &p : pieces) accepted << write(p);
+        };
+        StepFault fault(WriteStep::Write);
+        QVERIFY(!replaceFileFrom(dirs.dataDir(), QStringLiteral("big.adi"), QStringLiteral("Temporaire.txt"), produce, &fault).ok);
+        QCOMPARE(accepted, (QList<bool>{false, false, false}));
+        QCOMPARE(dirs.readFile(QStringLiteral("big.adi")), old);
+        QVERIFY(!dirs.exists(QStringLiteral("Temporaire.txt")));
+
+        accepted.clear();
+        const WriteResult w = replaceFileFrom(dirs.dataDir(), QStringLiteral("big.adi"), QStringLiteral("Temporaire.txt"), produce);
+        QVERIFY2(w.ok, qPrintable(w.reason));
+        QCOMPARE(accepted, (QList<bool>{true, true, true}));
+        QCOMPARE(dirs.readFile(QStringLiteral("big.adi")), pieces.join());
+        QCOMPARE(QDir(dirs.dataDir()).entryList(QDir::Files), QStringList{"big.adi"});
+    }
+
     void replaceCreatesAMissingTarget() {
         TestDirs dirs;
         const WriteResult w = replaceFile(dirs.dataDir(), QStringLiteral("new.txt"), QStringLiteral("Temporaire.txt"), "x\r\n");

@@ -1,5 +1,7 @@
 // The ADIF export: band names, dates, record lines, the written file and its failures.
 #include "reports/adif.h"
+
+#include "logstore/cp1252.h"
 #include "tests/common/testdirs.h"
 #include "tests/reports/reportfixtures.h"
 
@@ -126,6 +128,38 @@ private slots:
                                       "<time_on:4>1405<rst_rcvd:2>59<rst_sent:2>57<comment:17>HT004 \xC9"
                                       "CAUSSINNES<qsl_rcvd:1>Y<sig:3>DNJ<sig_info:5>HT004<station_callsign:9>ON4/F1ABC<eor>\r"));
         QVERIFY(!dirs.exists(QStringLiteral("Temporaire.txt")));
+    }
+
+    // The export writes from the log's bytes what the records of the decoded lines say, whatever
+    // the blanks around the fields, the length of the lines and the size of the log.
+    void exportFromBytesIsTheRecordsOfTheText_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("count");
+        QByteArray plain;
+        QVERIFY(cp1252::encode(logLine("ON4XY/P", "LG003", "432 Mhz", "31/12/99", QStringLiteral("BURG ÉTÉ"), true), plain));
+        QByteArray odd = plain;
+        odd[7] = '\t';        // in the call sign's padding
+        odd[32] = char(0xA0);  // a no-break space ends the first name
+        odd[80] = '\r';       // a lone carriage return inside the castle name
+        QTest::newRow("record") << plain << 1;
+        QTest::newRow("tab, no-break space and carriage return among the blanks") << odd << 1;
+        QTest::newRow("longer than 128 bytes") << plain + QByteArray(40, 'Z') << 1;
+        QTest::newRow("cut after the date") << plain.left(48) << 1;
+        QTest::newRow("all blanks but the QSL mark") << QByteArray(106, ' ') + '*' << 1;
+        QTest::newRow("empty") << QByteArray() << 2;
+        // Past the pieces the file is written in and the point where the disk starts on it.
+        QTest::newRow("4000 lines") << plain << 4000;
+    }
+    void exportFromBytesIsTheRecordsOfTheText() {
+        QFETCH(QByteArray, line);
+        QFETCH(int, count);
+        test::TestDirs dirs;
+        const QByteArray log = QByteArray(line + "\r\n").repeated(count);
+        dirs.writeFile(QStringLiteral("ON4_F1ABC_DNJ.log"), log);
+        QVERIFY(exporteAdif(dirs.dataDir(), QStringLiteral("ON4_F1ABC"), QStringLiteral("ON4/F1ABC")).ok);
+        QByteArray expected;
+        QVERIFY(joinLines(adif::fileLines(QStringLiteral("ON4/F1ABC"), splitLines(log), QStringLiteral("ON4/F1ABC")), expected));
+        QCOMPARE(dirs.readFile(QStringLiteral("ON4_F1ABC_DNJ.adi")), expected);
     }
 
     void emptyLogGivesHeaderOnly() {
