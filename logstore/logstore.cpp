@@ -19,13 +19,22 @@ QString LogStore::logPath() const { return QDir(m_dir).filePath(files::logName(m
 
 LoadedLog LogStore::load() const {
     LoadedLog out;
-    out.read = readTextFile(logPath());
+    out.read = readFileBytes(logPath(), out.bytes);
     if (!out.read.ok()) return out;
-    const QStringList &lines = out.read.lines;
-    const qsizetype n = qMin<qsizetype>(lines.size(), MaxDisplayLines);
-    out.displayLines.reserve(n);
-    for (qsizetype i = 0; i < n; ++i) out.displayLines.append(displayLine(lines.at(i), int(i + 1)));
-    out.truncated = lines.size() > MaxDisplayLines;
+    out.lines = rules::core::ByteLines(out.bytes).views;
+    out.truncated = out.lineCount() > MaxDisplayLines;
+    return out;
+}
+
+QString LoadedLog::displayLine(qsizetype i) const {
+    const QLatin1String l = lines[size_t(i)];
+    return kastlog::displayLine(cp1252::decode(QByteArray::fromRawData(l.data(), l.size())), int(i + 1));
+}
+
+QStringList LoadedLog::displayLines() const {
+    QStringList out;
+    out.reserve(shown());
+    for (qsizetype i = 0; i < shown(); ++i) out.append(displayLine(i));
     return out;
 }
 

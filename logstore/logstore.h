@@ -1,12 +1,14 @@
 #pragma once
 // The station's log file: loading and the four rewrites.
 #include "logstore/history.h"
+#include "logstore/record.h"
 #include "logstore/textfile.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 namespace kastlog {
 
@@ -19,11 +21,17 @@ inline const QString ListePrenom = QStringLiteral("Liste_Prenom.txt");
 inline const QString Template = QStringLiteral("FXXXX.txt");
 }  // namespace files
 
-// Result of loading a log into display lines.
+// A log loaded for the list: the file's bytes, each line's display line made only when asked
+// (the list shows a few of thousands).
 struct LoadedLog {
-    ReadResult read;           // kind, error number, reason, raw lines
-    QStringList displayLines;  // one per line of the file, at most MaxDisplayLines
-    bool truncated = false;    // the file has more lines than the list can number
+    ReadResult read;                   // kind, error number, reason (its lines stay empty)
+    QByteArray bytes;                  // the whole file
+    std::vector<QLatin1String> lines;  // every line of the file, as views of `bytes`
+    bool truncated = false;            // the file has more lines than the list can number
+    qsizetype lineCount() const { return qsizetype(lines.size()); }
+    qsizetype shown() const { return qMin<qsizetype>(lineCount(), MaxDisplayLines); }
+    QString displayLine(qsizetype i) const;  // line i (from 0, below shown()), numbered i + 1
+    QStringList displayLines() const;        // all of them at once
 };
 
 namespace rules::core {

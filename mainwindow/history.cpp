@@ -2,6 +2,8 @@
 // backup, and the one message about a backup that could not be written.
 #include "logstore/logstore.h"
 #include "mainwindow/mainwindow.h"
+
+#include "mainwindow/loglist.h"
 #include "mainwindow/restoredialog.h"
 #include "ui/messagebox.h"
 
@@ -12,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace kastlog {
 

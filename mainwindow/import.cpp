@@ -2,13 +2,14 @@
 // the log in one rewrite.
 #include "mainwindow/importdialog.h"
 #include "mainwindow/mainwindow.h"
+
+#include "mainwindow/loglist.h"
 #include "reports/adifimport/importer.h"
 #include "ui/messagebox.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStringListModel>
 
 namespace kastlog {
 

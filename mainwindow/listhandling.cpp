@@ -2,6 +2,8 @@
 // inserting and abandoning the entry.
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/loglist.h"
+
 #include "logstore/logstore.h"
 #include "logstore/record.h"
 #include "ui/colours.h"
@@ -13,7 +15,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace kastlog {
 

@@ -1,6 +1,8 @@
 // The window `Main`: its controls, menus and clock, the start-up and the reset of the entry.
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/loglist.h"
+
 #include "logstore/clock.h"
 #include "logstore/logstore.h"
 #include "logstore/record.h"
@@ -27,7 +29,6 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QStringListModel>
 #include <QTimer>
 
 namespace kastlog {
@@ -246,7 +247,7 @@ void MainWindow::buildControls() {
     Liste_DNJ->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste_DNJ->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     Liste_DNJ->setToolTip(ListTip);
-    m_lines = new QStringListModel(this);
+    m_lines = new LogListModel(this);
     Liste_DNJ->setModel(m_lines);
     place(Liste_DNJ, 360, 3360, 9615, 4020);
     m_header = new ColumnHeader(Liste_DNJ, c);
@@ -412,23 +413,26 @@ void MainWindow::endProgram() {
 QString MainWindow::logFileName() const { return QDir(m_s.dataDir).filePath(files::logName(m_call)); }
 
 MainWindow::Load MainWindow::lectureLog() {
-    m_lines->setStringList({});
+    m_lines->clear();
     m_selecting = true;  // a reset model takes no click
     LoadedLog log = LogStore(m_s.dataDir, m_call, m_s.faults).load();
     m_selecting = false;
     switch (log.read.kind) {
-    case ReadResult::Ok:
-        m_lines->setStringList(log.displayLines);
+    case ReadResult::Ok: {
+        const bool cut = log.truncated;
+        const qsizetype count = log.lineCount();
+        m_lines->setLog(std::move(log));
         Ind_A->setEnabled(true);
-        if (log.truncated && !m_toldListIsCut) {
+        if (cut && !m_toldListIsCut) {
             // Said once: the QSOs past the list's end are in the file, only not shown.
             m_toldListIsCut = true;
             m_s.messages->info(QStringLiteral("Le log contient %1 lignes : la liste ne montre que les %2 premières. "
                                               "Le fichier les garde toutes.")
-                                   .arg(log.read.lines.size())
+                                   .arg(count)
                                    .arg(MaxDisplayLines));
         }
         return Load::Done;
+    }
     case ReadResult::Missing: {
         GestionErreurDialog dialog(m_s, this);
         dialog.setErrDepartement(QStringLiteral("_DNJ.log"));
@@ -459,7 +463,7 @@ void MainWindow::selectBandAndMode(int band, int mode) {
     selectEntry(Mode_A, mode);
 }
 
-QStringList MainWindow::mainListLines() const { return m_lines->stringList(); }
+QStringList MainWindow::mainListLines() const { return m_lines->lines(); }
 
 bool MainWindow::dateAuto() const { return Mnu_Date_Auto->isChecked(); }
 

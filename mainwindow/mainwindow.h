@@ -19,12 +19,12 @@ class QLineEdit;
 class QMenu;
 class QListView;
 class QPushButton;
-class QStringListModel;
 class QTimer;
 
 namespace kastlog {
 
 class ColumnHeader;
+class LogListModel;
 class LogStore;
 struct ChangeResult;
 struct QsoFields;
@@ -185,7 +185,7 @@ private:
     QGroupBox *L_Communes = nullptr;
     ColumnHeader *m_header = nullptr;
     QListView *Liste_DNJ = nullptr;
-    QStringListModel *m_lines = nullptr;
+    LogListModel *m_lines = nullptr;
     QTimer *Timer1 = nullptr;
     QAction *Mnu_Date_Auto = nullptr, *Mnu_Date_Man = nullptr;
     QPointer<QWidget> m_station;  // the modeless station dialog, while it is open

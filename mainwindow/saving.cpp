@@ -1,6 +1,8 @@
 // Saving a QSO (Valider le QSO) and the reset that follows it.
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/loglist.h"
+
 #include "logstore/cp1252.h"
 #include "logstore/logstore.h"
 #include "logstore/prenoms.h"
@@ -17,7 +19,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace kastlog {
 

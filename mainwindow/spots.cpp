@@ -2,6 +2,8 @@
 // contacted" marks in step with the log, and a chosen spot put into the entry.
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/loglist.h"
+
 #include "logstore/textfile.h"
 #include "settings/stationcall.h"
 #include "spots/spotswindow.h"
@@ -11,7 +13,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStringListModel>
 
 namespace kastlog {
 
@@ -60,7 +61,7 @@ void MainWindow::Mnu_Spots_Click() {
         new ReferenceOffer(Ind_A, Ref_A, w);
         connect(w, &spots::SpotsWindow::spotChosen, this, &MainWindow::takeSpot);
         // The list is rebuilt from the file after every change of the log.
-        connect(m_lines, &QStringListModel::modelReset, w, &spots::SpotsWindow::logChanged);
+        connect(m_lines, &QAbstractItemModel::modelReset, w, &spots::SpotsWindow::logChanged);
         m_spots = w;
         w->start();
     }

@@ -119,7 +119,7 @@ void TstCrashSafety::survivesRandomKills() {
         } else {
             QVERIFY2(logBytes == bytesOf(log), qPrintable(where + QStringLiteral(": log is neither before nor after")));
         }
-        QCOMPARE(loaded.displayLines.size(), log.size());
+        QCOMPARE(loaded.displayLines().size(), log.size());
         const ReadResult pr = readTextFile(prenomPath);
         QVERIFY2(pr.ok(), qPrintable(where + QStringLiteral(": ") + pr.reason));
         const QByteArray prenomBytes = readAll(prenomPath);

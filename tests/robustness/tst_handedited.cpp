@@ -124,13 +124,13 @@ void TstHandEdited::loadAndRewrite() {
     // Loading shows what the list can number, and says when there is more.
     const LoadedLog loaded = store.load();
     QVERIFY2(loaded.read.ok(), qPrintable(loaded.read.reason));
-    QCOMPARE(loaded.read.lines.size(), lines.size());
+    QCOMPARE(loaded.lineCount(), lines.size());
     const qsizetype shown = qMin<qsizetype>(lines.size(), MaxDisplayLines);
-    QCOMPARE(loaded.displayLines.size(), shown);
+    QCOMPARE(loaded.displayLines().size(), shown);
     QCOMPARE(loaded.truncated, lines.size() > MaxDisplayLines);
     if (shown > 0) {
-        QVERIFY(loaded.displayLines.first().startsWith(lineNumberText(1)));
-        QVERIFY(loaded.displayLines.last().startsWith(lineNumberText(int(shown))));
+        QVERIFY(loaded.displayLines().first().startsWith(lineNumberText(1)));
+        QVERIFY(loaded.displayLines().last().startsWith(lineNumberText(int(shown))));
     }
 
     // A rewrite that drops nothing keeps every line byte for byte, each ending in CR LF.
@@ -154,7 +154,7 @@ void TstHandEdited::loadAndRewrite() {
     // And the rewritten file loads again, all of it.
     const LoadedLog again = store.load();
     QVERIFY(again.read.ok());
-    QCOMPARE(again.read.lines.size(), lines.size() + 1);
+    QCOMPARE(again.lineCount(), lines.size() + 1);
 }
 
 QTEST_GUILESS_MAIN(TstHandEdited)
