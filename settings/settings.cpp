@@ -62,6 +62,9 @@ QString Settings::value(const QString &section, const QString &key, const QStrin
 void Settings::setValue(const QString &section, const QString &key, const QString &value) {
     auto s = open(m_path);
     s->beginGroup(section);
+    // A value the store already holds is not written again: every start-up sets the folder and
+    // the revision, and a write syncs the file to the disk.
+    if (const QVariant old = s->value(key); old.isValid() && old.toString() == value) return;
     s->setValue(key, value);
     s->endGroup();
     s->sync();

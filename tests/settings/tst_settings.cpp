@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QtTest>
 
@@ -21,6 +22,7 @@ private slots:
     void reopenedFromDiskKeepsBlanks();
     void setupWithoutBlankIsAnotherSection();
     void nothingIsCached();
+    void unchangedValueIsNotWrittenAgain();
     void indexKeys_data();
     void indexKeys();
     void dateAutoIsReturnedAsStored();
@@ -130,6 +132,24 @@ void TestSettings::nothingIsCached() {
     QFile f(dirs.configPath());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.readAll().contains("Mode%20Utilise=1"));
+}
+
+// Every start sets the folder and the revision: the same value leaves the file untouched (a
+// write would sync it to the disk), another value is written.
+void TestSettings::unchangedValueIsNotWrittenAgain() {
+    TestDirs dirs;
+    const QByteArray handWritten = "[Setup%20]\nChemin%20Repertoire = /data\n";  // blanks the store would not write
+    QFile f(dirs.configPath());
+    QVERIFY(QDir().mkpath(QFileInfo(dirs.configPath()).path()) && f.open(QIODevice::WriteOnly));
+    f.write(handWritten);
+    f.close();
+    Settings s(dirs.configPath());
+    s.setCheminRepertoire(QStringLiteral("/data"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), handWritten);
+    f.close();
+    s.setCheminRepertoire(QStringLiteral("/other"));
+    QCOMPARE(s.value(Settings::commonSection(), QStringLiteral("Chemin Repertoire"), {}), QStringLiteral("/other"));
 }
 
 void TestSettings::indexKeys_data() {
