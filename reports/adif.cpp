@@ -1,19 +1,14 @@
 #include "reports/adif.h"
 
-#include "reports/adifrecord.h"
-
 #include "logstore/bands.h"
-#include "logstore/instant.h"
-#include "logstore/record.h"
+#include "logstore/cp1252.h"
+#include "logstore/logstore.h"
+#include "reports/adifrecord.h"
 #include "reports/notice.h"
 #include "reports/reportfiles.h"
 #include "settings/stationcall.h"
 
-#include "logstore/cp1252.h"
-#include "logstore/logstore.h"
-
 #include <QDir>
-
 
 namespace kastlog {
 
