@@ -2,36 +2,23 @@
 
 #include "logstore/record.h"
 
-#include <string>
-
 namespace kastlog {
 
 namespace {
 BandGroup groupOf(QStringView label) {
-    struct Label {
-        const char *text;
-        BandGroup group;
-    };
-    static constexpr Label labels[] = {
-        {"1.8 Mhz", BandGroup::HF}, {"3.5 Mhz", BandGroup::HF}, {"7.0 Mhz", BandGroup::HF},
-        {"14 Mhz", BandGroup::HF},  {"18 Mhz", BandGroup::HF},  {"21 Mhz", BandGroup::HF},
-        {"24 Mhz", BandGroup::HF},  {"28 Mhz", BandGroup::HF},  {"50 Mhz", BandGroup::HF},
-        {"144 Mhz", BandGroup::VHF}, {"432 Mhz", BandGroup::UHF}};
-    // Every label is six or seven characters ending in " Mhz": most lines are told apart
-    // by their first character, compared here without a call per label.
-    if (label.size() < 6 || label.size() > 7) return BandGroup::None;
-    for (const Label &l : labels) {
-        const qsizetype n = qsizetype(std::char_traits<char>::length(l.text));
-        if (n != label.size() || label[0] != QLatin1Char(l.text[0])) continue;
-        qsizetype i = 1;
-        while (i < n && label[i] == QLatin1Char(l.text[i])) ++i;
-        if (i == n) return l.group;
-    }
+    // Labels measured once: the import asks for the group of every line of the log.
+    static constexpr QLatin1String hf[] = {QLatin1String("1.8 Mhz"), QLatin1String("3.5 Mhz"), QLatin1String("7.0 Mhz"),
+                                           QLatin1String("14 Mhz"),  QLatin1String("18 Mhz"),  QLatin1String("21 Mhz"),
+                                           QLatin1String("24 Mhz"),  QLatin1String("28 Mhz"),  QLatin1String("50 Mhz")};
+    for (QLatin1String b : hf)
+        if (label == b) return BandGroup::HF;
+    if (label == QLatin1String("144 Mhz")) return BandGroup::VHF;
+    if (label == QLatin1String("432 Mhz")) return BandGroup::UHF;
     return BandGroup::None;  // "10 Mhz" and any other text
 }
 
 BandGroup groupOfLine(const QString &line) {
-    return groupOf(QStringView(line).mid(qMin<qsizetype>(rec::BandCol - 1, line.size()), rec::BandWidth).trimmed());
+    return groupOf(columnView(line, rec::BandCol, rec::BandWidth).trimmed());
 }
 }  // namespace
 
@@ -52,7 +39,7 @@ QString bandGroupName(BandGroup g) {
 ContactFound rechercheChateauContacte(const QStringList &lines, const QString &ref, BandGroup group) {
     ContactFound f;
     for (const QString &l : lines) {
-        const QStringView lineRef = QStringView(l).mid(qMin<qsizetype>(rec::RefCol - 1, l.size()), rec::RefWidth);
+        const QStringView lineRef = columnView(l, rec::RefCol, rec::RefWidth);
         if (lineRef != ref || groupOfLine(l) != group) continue;
         f.found = true;
         f.date = column(l, rec::DateCol, rec::DateWidth);

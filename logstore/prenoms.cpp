@@ -39,7 +39,11 @@ std::optional<QString> find(const QStringList &lines, const QString &call) {
 
 namespace {
 // The call sign field keeps its 12 columns even for a short key.
-QString callField(const QString &key) { return key.left(CallWidth).leftJustified(CallWidth, QLatin1Char(' ')); }
+QString callField(const QString &key) {
+    QString field;
+    appendFitted(field, QStringView(key).left(CallWidth), CallWidth);
+    return field;
+}
 QString lineOf(const QString &key) {
     const QStringView name = QStringView(key).mid(qMin<qsizetype>(NameCol - 1, key.size()));
     QString line;

@@ -9,19 +9,18 @@ namespace kastlog {
 namespace {
 void appendBlanks(QString &out, int n) { out.append(QLatin1String("   ", n)); }  // at most 3
 
-// Characters [col, col+width) of `line`, 1-based, as a view (shorter or empty past the end).
-QStringView view(const QString &line, int col, int width) {
+}  // namespace
+
+QStringView columnView(const QString &line, int col, int width) {
     const qsizetype start = col - 1;
     if (start >= line.size()) return {};
     return QStringView(line).mid(start, qMin<qsizetype>(width, line.size() - start));
 }
 
-}  // namespace
-
-QString column(const QString &line, int col, int width) { return view(line, col, width).toString(); }
+QString column(const QString &line, int col, int width) { return columnView(line, col, width).toString(); }
 
 QString trimmedColumn(const QString &line, int col, int width) {
-    return view(line, col, width).trimmed().toString();
+    return columnView(line, col, width).trimmed().toString();
 }
 
 QString formatRecord(const QsoFields &q) {
@@ -66,59 +65,59 @@ QString displayLine(const QString &record, int n) {
     d.reserve(disp::Length);
     d.append(lineNumberText(n));
     appendBlanks(d, 2);
-    d.append(view(record, rec::CallCol, rec::CallWidth));
+    d.append(columnView(record, rec::CallCol, rec::CallWidth));
     appendBlanks(d, 2);
-    d.append(view(record, rec::RefCol, 2));  // the province as the reference gives it
+    d.append(columnView(record, rec::RefCol, 2));  // the province as the reference gives it
     appendBlanks(d, 3);
-    d.append(view(record, rec::FirstNameCol, rec::FirstNameWidth));
+    d.append(columnView(record, rec::FirstNameCol, rec::FirstNameWidth));
     appendBlanks(d, 1);
-    d.append(view(record, rec::RefCol, rec::RefWidth));
+    d.append(columnView(record, rec::RefCol, rec::RefWidth));
     appendBlanks(d, 2);
-    d.append(view(record, rec::DateCol, rec::DateWidth));
+    d.append(columnView(record, rec::DateCol, rec::DateWidth));
     appendBlanks(d, 2);
-    d.append(view(record, rec::TimeCol, rec::TimeWidth));
+    d.append(columnView(record, rec::TimeCol, rec::TimeWidth));
     appendBlanks(d, 2);
-    d.append(view(record, rec::ModeCol, rec::ModeWidth));
+    d.append(columnView(record, rec::ModeCol, rec::ModeWidth));
     appendBlanks(d, 2);
-    d.append(view(record, rec::BandCol, rec::BandWidth));
+    d.append(columnView(record, rec::BandCol, rec::BandWidth));
     appendBlanks(d, 2);
-    d.append(view(record, rec::RstRCol, rec::RstRWidth));
+    d.append(columnView(record, rec::RstRCol, rec::RstRWidth));
     appendBlanks(d, 2);
-    d.append(view(record, rec::RstECol, rec::RstEWidth));
+    d.append(columnView(record, rec::RstECol, rec::RstEWidth));
     appendBlanks(d, 1);
-    d.append(view(record, rec::NameCol, rec::NameWidth));
+    d.append(columnView(record, rec::NameCol, rec::NameWidth));
     appendBlanks(d, 2);
-    d.append(view(record, rec::QslCol, 1));
+    d.append(columnView(record, rec::QslCol, 1));
     return d;
 }
 
 QString recordFromDisplayLine(const QString &display) {
     QString r;
     r.reserve(rec::Length);
-    r.append(view(display, disp::CallCol, disp::CallWidth));
+    r.append(columnView(display, disp::CallCol, disp::CallWidth));
     r.append(QLatin1Char(' '));
     // The province code and the two blanks after it make the 4-character province field.
-    r.append(view(display, disp::ProvCol, rec::ProvWidth));
+    r.append(columnView(display, disp::ProvCol, rec::ProvWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::FirstNameCol, disp::FirstNameWidth));
+    r.append(columnView(display, disp::FirstNameCol, disp::FirstNameWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::RefCol, disp::RefWidth));
+    r.append(columnView(display, disp::RefCol, disp::RefWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::DateCol, disp::DateWidth));
+    r.append(columnView(display, disp::DateCol, disp::DateWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::TimeCol, disp::TimeWidth));
+    r.append(columnView(display, disp::TimeCol, disp::TimeWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::ModeCol, disp::ModeWidth));
+    r.append(columnView(display, disp::ModeCol, disp::ModeWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::BandCol, disp::BandWidth));
+    r.append(columnView(display, disp::BandCol, disp::BandWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::RstRCol, disp::RstRWidth));
+    r.append(columnView(display, disp::RstRCol, disp::RstRWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::RstECol, disp::RstEWidth));
+    r.append(columnView(display, disp::RstECol, disp::RstEWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::NameCol, disp::NameWidth));
+    r.append(columnView(display, disp::NameCol, disp::NameWidth));
     r.append(QLatin1Char(' '));
-    r.append(view(display, disp::QslCol, 1));
+    r.append(columnView(display, disp::QslCol, 1));
     return r;
 }
 

@@ -63,6 +63,7 @@ struct QsoFieldViews {
 };
 
 // Characters [col, col+width) of a line, 1-based; shorter or empty past the end.
+QStringView columnView(const QString &line, int col, int width);
 QString column(const QString &line, int col, int width);
 // Same, with leading and trailing blanks removed.
 QString trimmedColumn(const QString &line, int col, int width);

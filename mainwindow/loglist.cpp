@@ -5,12 +5,17 @@ namespace kastlog {
 void LogListModel::setLog(LoadedLog log) {
     beginResetModel();
     m_log = std::move(log);
+    m_all.clear();
     endResetModel();
 }
 
 void LogListModel::clear() { setLog(LoadedLog()); }
 
-QStringList LogListModel::lines() const { return m_log.displayLines(); }
+QStringList LogListModel::lines() const {
+    // The search asks for them at every search and click: made once per load.
+    if (m_all.isEmpty() && m_log.shown() > 0) m_all = m_log.displayLines();
+    return m_all;
+}
 
 int LogListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_log.shown()); }
 

@@ -20,6 +20,7 @@ public:
 
 private:
     LoadedLog m_log;
+    mutable QStringList m_all;  // every display line, made at the first call of lines()
 };
 
 }  // namespace kastlog

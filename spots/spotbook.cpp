@@ -1,6 +1,7 @@
 #include "spots/spotbook.h"
 
 #include "logstore/bandgroup.h"
+#include "logstore/record.h"
 
 namespace kastlog::spots {
 
@@ -24,7 +25,7 @@ void SpotBook::setLog(const QStringList &logLines) {
     // Only the lines of a castle can match it: the entry's own search then runs over those
     // with the same hash of the reference column, and compares exactly.
     m_logByRef.clear();
-    for (const QString &line : logLines) m_logByRef[refKey(QStringView(line).mid(34, 5))].append(line);
+    for (const QString &line : logLines) m_logByRef[refKey(columnView(line, rec::RefCol, rec::RefWidth))].append(line);
     for (SpotRow &r : m_rows) r.contacted = contacted(r.spot);
 }
 

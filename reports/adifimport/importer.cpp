@@ -28,7 +28,7 @@ PreparedImport prepareImport(const QString &dir, const QString &station, const Q
 QStringList firstNameKeys(const ImportPlan &plan) {
     QStringList keys;
     keys.reserve(plan.taken);
-    const auto part = [](const QString &r, int col, int width) { return QStringView(r).mid(col - 1, width).trimmed(); };
+    const auto part = [](const QString &r, int col, int width) { return columnView(r, col, width).trimmed(); };
     for (const ImportLine &l : plan.lines) {
         if (l.outcome != Outcome::Taken) continue;
         const QString &r = l.qso.record;

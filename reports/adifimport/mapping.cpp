@@ -101,8 +101,7 @@ struct Reference {
     qsizetype size = 0;
     QStringView view() const { return QStringView(text, size); }
     // Takes `word` in capitals when `isReference` accepts it so.
-    template <class Rule>
-    void take(QStringView word, Rule isReference) {
+    void take(QStringView word, bool (*isReference)(QStringView)) {
         if (word.size() != 5) return;
         for (int i = 0; i < 5; ++i) text[i] = station::capital(word[i]).unicode();
         size = isReference(QStringView(text, 5)) ? 5 : 0;

@@ -26,10 +26,6 @@ QString ImportPlan::countsLine() const {
 }
 
 namespace {
-QStringView part(const QString &line, int col, int width) {
-    return QStringView(line).mid(qMin<qsizetype>(col - 1, line.size()), width);
-}
-
 // FNV-1a over the characters of a few short columns: far cheaper than the general string
 // hash for the tens of thousands of keys of an import, and as good on such keys.
 struct Fnv {
@@ -46,9 +42,9 @@ struct Fnv {
 struct SameQso {
     QStringView call, date, time, band, mode;
     explicit SameQso(const QString &line)
-        : call(part(line, rec::CallCol, rec::CallWidth)), date(part(line, rec::DateCol, rec::DateWidth)),
-          time(part(line, rec::TimeCol, rec::TimeWidth)), band(part(line, rec::BandCol, rec::BandWidth)),
-          mode(part(line, rec::ModeCol, rec::ModeWidth)) {}
+        : call(columnView(line, rec::CallCol, rec::CallWidth)), date(columnView(line, rec::DateCol, rec::DateWidth)),
+          time(columnView(line, rec::TimeCol, rec::TimeWidth)), band(columnView(line, rec::BandCol, rec::BandWidth)),
+          mode(columnView(line, rec::ModeCol, rec::ModeWidth)) {}
     bool operator==(const SameQso &o) const {
         return call == o.call && date == o.date && time == o.time && band == o.band && mode == o.mode;
     }
@@ -68,7 +64,7 @@ size_t qHash(const CastleInGroup &k, size_t seed = 0) { return (Fnv{seed} << k.r
 struct Contacted {
     QHash<CastleInGroup, QStringView> first;
     static CastleInGroup key(const QString &line) {
-        return {part(line, rec::RefCol, rec::RefWidth), lineBandGroup(line)};
+        return {columnView(line, rec::RefCol, rec::RefWidth), lineBandGroup(line)};
     }
     void add(const QString &line) {
         const CastleInGroup k = key(line);
