@@ -1,6 +1,7 @@
 // KASTLOG: one window, `Main`, over the station's log in the per-user data directory.
-#include "app/startupreport.h"
 #include "app/commandline.h"
+#include "app/startupreport.h"
+#include "app/termination.h"
 #include "logstore/clock.h"
 #include "mainwindow/instance.h"
 #include "mainwindow/mainwindow.h"
@@ -52,6 +53,7 @@ int main(int argc, char **argv) {
     kastlog::addReportOpeners(window.openers(), services, window, window, &window);
     kastlog::addWebOpeners(window.openers(), services, window, &window);
     kastlog::reportStartupWhenAsked(&window, services.browser);
-    if (!window.start()) return 0;
+    kastlog::quitOnTerminationSignals();
+    if (!window.start() || kastlog::terminationRequested()) return 0;
     return app.exec();
 }

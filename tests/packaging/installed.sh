@@ -39,4 +39,14 @@ done
 kill -0 "$pid" || { echo "the program did not keep running"; exit 1; }
 [ "$(cd "$prefix" && find . | sort)" = "$before" ] || { echo "the program wrote into its installed place"; exit 1; }
 [ -z "$(ls -A "$tmp/elsewhere")" ] || { echo "the program wrote into the working directory"; exit 1; }
+# A session ending sends SIGTERM: the program ends cleanly, even with its first-start
+# question open, and leaves no lock behind for the next start.
+lock=$tmp/data/DNJ/KASTLOG/KASTLOG.lock
+[ -f "$lock" ] || { echo "no instance lock while running"; exit 1; }
+kill -TERM "$pid"
+rc=0
+wait "$pid" || rc=$?
+pid=
+[ "$rc" = 0 ] || { echo "SIGTERM: the program ended with $rc"; cat "$tmp/out"; exit 1; }
+[ ! -e "$lock" ] || { echo "SIGTERM left the instance lock"; exit 1; }
 echo "installed and started from $prefix"
