@@ -7,6 +7,7 @@
 #include "mainwindow/mainwindow.h"
 #include "reports/reportwindows.h"
 #include "settings/settings.h"
+#include "ui/deferredicons.h"
 #include "ui/messagebox.h"
 #include "ui/qtprinter.h"
 #include "ui/services.h"
@@ -22,6 +23,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("DNJ"));
     QApplication::setApplicationName(QStringLiteral("KASTLOG"));
+    QApplication::setStyle(new kastlog::ui::DeferredIconStyle);
     // The toolkit's own words ("Oui", "Non", "Annuler") in French, as the rest of the program.
     QTranslator toolkit;
     if (toolkit.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
