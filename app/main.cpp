@@ -9,7 +9,7 @@
 #include "settings/settings.h"
 #include "ui/deferredicons.h"
 #include "ui/messagebox.h"
-#include "ui/qtprinter.h"
+#include "ui/lazyprinter.h"
 #include "ui/services.h"
 #include "webviews/browser/webengine.h"
 #include "webviews/webwindows.h"
@@ -42,7 +42,7 @@ int main(int argc, char **argv) {
 
     kastlog::Settings settings;
     kastlog::SystemClock clock;
-    kastlog::ui::QtPrinter printer;
+    kastlog::ui::LazyPrinter printer;
     kastlog::Services services;
     services.dataDir = dir;
     services.settings = &settings;

@@ -10,9 +10,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries' packages come from dpkg-shlibdeps; Qt's platform plugins (the window on
-# the screen) are loaded at run time, so no library names them.
+# the screen) and its SVG image plugin (the province map) are loaded at run time, so no
+# library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 # The toolkit's buttons in French, and the fixed-pitch face of the printed lists.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logbook for the castle award (DNJ) / carnet de trafic des chateaux")

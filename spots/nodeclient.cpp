@@ -1,6 +1,5 @@
 #include "spots/nodeclient.h"
 
-#include <QTcpSocket>
 #include <QTimer>
 
 namespace kastlog::spots {
@@ -22,16 +21,26 @@ int NodeClient::reconnectDelay(int n) {
     return 5 << qMax(0, n);
 }
 
-NodeClient::NodeClient(QObject *parent) : QObject(parent), m_socket(new QTcpSocket(this)), m_retry(new QTimer(this)) {
+NodeClient::NodeClient(QObject *parent) : QObject(parent), m_retry(new QTimer(this)) {
     m_retry->setSingleShot(true);
     connect(m_retry, &QTimer::timeout, this, &NodeClient::reconnect);
-    connect(m_socket, &QTcpSocket::connected, this, &NodeClient::onConnected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &NodeClient::onReadyRead);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, [this] { onLost(m_socket->errorString()); });
-    connect(m_socket, &QTcpSocket::disconnected, this, [this] { onLost(tr("connexion fermée par le noeud")); });
 }
 
-bool NodeClient::isConnected() const { return m_socket->state() == QAbstractSocket::ConnectedState; }
+NodeClient::~NodeClient() = default;
+
+Connection &NodeClient::socket() {
+    if (!m_socket) {
+        Connection::Events events;
+        events.connected = [this] { onConnected(); };
+        events.readyRead = [this] { onReadyRead(); };
+        events.failed = [this](const QString &reason) { onLost(reason); };
+        events.closed = [this] { onLost(tr("connexion fermée par le noeud")); };
+        m_socket = makeConnection(std::move(events));
+    }
+    return *m_socket;
+}
+
+bool NodeClient::isConnected() const { return m_socket && m_socket->isConnected(); }
 bool NodeClient::retryPending() const { return m_retry->isActive(); }
 
 void NodeClient::setStatus(const QString &s) {
@@ -50,7 +59,7 @@ void NodeClient::connectTo(const QString &hostPort, const QString &login) {
 void NodeClient::stop() {
     m_wanted = false;
     m_retry->stop();
-    m_socket->abort();
+    if (m_socket) m_socket->abort();
 }
 
 void NodeClient::reconnect() {
@@ -63,7 +72,7 @@ void NodeClient::reconnect() {
     m_loggedIn = false;
     m_reader.reset();
     setStatus(QStringLiteral("Connexion..."));
-    m_socket->connectToHost(m_host, m_port);
+    socket().connectToHost(m_host, m_port);
 }
 
 void NodeClient::disconnectFromNode() {

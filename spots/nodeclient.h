@@ -3,12 +3,12 @@
 // a partial line ending in "login:" or "call:", any case), send the login and CR LF, then
 // hand on every line. A lost connection is tried again after 5, 10, 20, 40 then 60 s; the
 // socket never blocks the window.
+#include "spots/connection.h"
 #include "spots/linereader.h"
 
 #include <QObject>
 #include <QString>
 
-class QTcpSocket;
 class QTimer;
 
 namespace kastlog::spots {
@@ -20,6 +20,7 @@ class NodeClient : public QObject {
     Q_OBJECT
 public:
     explicit NodeClient(QObject *parent = nullptr);
+    ~NodeClient() override;
 
     // Milliseconds in one second of the reconnection delays (tests shorten it).
     void setSecondMs(int ms) { m_secondMs = ms; }
@@ -50,8 +51,9 @@ private:
     void onReadyRead();
     void onLost(const QString &reason);
     bool isPrompt(const QString &text) const;
+    Connection &socket();  // made at the first connection
 
-    QTcpSocket *m_socket;
+    std::unique_ptr<Connection> m_socket;
     QTimer *m_retry;
     LineReader m_reader;
     QString m_hostPort, m_host, m_login, m_status;

@@ -12,13 +12,12 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 // The picture lives in this static library's resources, which the linker keeps only when
@@ -56,15 +55,22 @@ QLineEdit *smallBox(const QString &name, const QString &text, QWidget *parent) {
 }
 
 // The map picture at its own size, sharp on screens with more than one device pixel a pixel.
+// Qt's SVG image-format plugin draws it, loaded with the first map: linked into the program,
+// Qt SVG would load at every start.
 QPixmap mapPicture(qreal ratio) {
     const QSize size(carte::MapWidth, carte::MapHeight);
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::white);
-    QSvgRenderer renderer(PictureResource);
-    QPainter p(&pixmap);
-    renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
-    return pixmap;
+    QImageReader reader(PictureResource, "svg");
+    reader.setAutoDetectImageFormat(false);  // the SVG plugin alone, without asking the others
+    reader.setScaledSize(size * ratio);
+    reader.setBackgroundColor(Qt::white);
+    QImage picture = reader.read();
+    if (picture.isNull()) {
+        qWarning("KASTLOG: the map picture cannot be drawn (%s)", qPrintable(reader.errorString()));
+        picture = QImage(size * ratio, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+    }
+    picture.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(picture);
 }
 
 }  // namespace

@@ -39,6 +39,8 @@ echo "$desc" | grep -q 'radioamateurs' || fail "no French description"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort >"$tmp/files"
 cat >"$tmp/expected" <<LIST
 ./usr/bin/kastlog
+./usr/lib/kastlog/libkastlog_network.so
+./usr/lib/kastlog/libkastlog_print.so
 ./usr/lib/kastlog/libkastlog_webengine.so
 ./usr/share/applications/kastlog.desktop
 ./usr/share/doc/kastlog/NOTICE.md

@@ -12,7 +12,8 @@ prefix=$tmp/prefix
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for f in bin/kastlog lib/kastlog/libkastlog_webengine.so share/applications/kastlog.desktop \
+for f in bin/kastlog lib/kastlog/libkastlog_webengine.so lib/kastlog/libkastlog_network.so \
+         lib/kastlog/libkastlog_print.so share/applications/kastlog.desktop \
          share/icons/hicolor/scalable/apps/kastlog.svg share/doc/kastlog/NOTICE.md; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
@@ -39,6 +40,10 @@ done
 kill -0 "$pid" || { echo "the program did not keep running"; exit 1; }
 [ "$(cd "$prefix" && find . | sort)" = "$before" ] || { echo "the program wrote into its installed place"; exit 1; }
 [ -z "$(ls -A "$tmp/elsewhere")" ] || { echo "the program wrote into the working directory"; exit 1; }
+# Networking, printing and SVG load when first used, not at start-up.
+for lib in libQt6Network libQt6PrintSupport libQt6Svg; do
+  grep -q "$lib" "/proc/$pid/maps" && { echo "$lib loaded at start-up"; exit 1; }
+done
 # A session ending sends SIGTERM: the program ends cleanly, even with its first-start
 # question open, and leaves no lock behind for the next start.
 lock=$tmp/data/DNJ/KASTLOG/KASTLOG.lock

@@ -70,6 +70,21 @@ private slots:
         QCOMPARE(NodeClient::reconnectDelay(9), 60);
     }
 
+    // Without the network module a connection fails at once, naming it, and is tried again.
+    void missingModule() {
+        QStringList failures;
+        Connection::Events events;
+        events.failed = [&failures](const QString &reason) { failures << reason; };
+        const auto c = makeConnection(events, {QStringLiteral("/nonexistent/libkastlog_network.so")});
+        c->connectToHost(QStringLiteral("127.0.0.1"), 7300);
+        QTRY_COMPARE(failures.size(), 1);
+        QVERIFY2(failures[0].contains(QStringLiteral("libkastlog_network.so")), qPrintable(failures[0]));
+        c->connectToHost(QStringLiteral("127.0.0.1"), 7300);
+        c->abort();  // an abort drops what was pending
+        QTest::qWait(20);
+        QCOMPARE(failures.size(), 1);
+    }
+
     void badAddress_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("no port") << "dx.example.org";

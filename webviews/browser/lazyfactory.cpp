@@ -1,22 +1,18 @@
 #include "webviews/browser/webengine.h"
 
 #include "ui/browser.h"
+#include "ui/modules.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLibrary>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 
+#include <algorithm>
 #include <memory>
 #include <unistd.h>
-
-#ifndef KASTLOG_WEBENGINE_BUILD_DIR
-#define KASTLOG_WEBENGINE_BUILD_DIR ""
-#endif
 
 // QtGui's own setter (exported, not in a public header) of the context that
 // QOpenGLContext::globalShareContext() returns.
@@ -75,27 +71,19 @@ private:
     void load() {
         m_tried = true;
         webengine::disableSandboxWhereNeeded();
-        QStringList errors;
         if (m_candidates.isEmpty())
             m_candidates = webengine::moduleCandidates(QCoreApplication::applicationDirPath());
-        for (const QString &path : qAsConst(m_candidates)) {
-            if (!QFileInfo::exists(path)) {
-                errors << path + QStringLiteral(": absent");
-                continue;
-            }
-            shareContextsFromNowOn();  // before WebEngine's libraries load and look for it
-            QLibrary lib(path);  // never unloaded: WebEngine cannot be torn down and restarted
-            using Make = ui::BrowserFactory *(*)();
-            auto make = reinterpret_cast<Make>(lib.resolve(webengine::FactorySymbol));
-            if (make) {
-                m_real = make();
-                m_path = path;
-                return;
-            }
-            errors << path + QStringLiteral(": ") + lib.errorString();
+        // Before WebEngine's libraries load and look for it.
+        if (std::any_of(m_candidates.cbegin(), m_candidates.cend(), [](const QString &p) { return QFileInfo::exists(p); }))
+            shareContextsFromNowOn();
+        // Never unloaded: WebEngine cannot be torn down and restarted.
+        const modules::Resolved module = modules::resolve(ModuleFile, webengine::FactorySymbol, m_candidates);
+        if (auto make = module.as<ui::BrowserFactory *(*)()>()) {
+            m_real = make();
+            m_path = module.path;
+            return;
         }
-        qWarning("KASTLOG: browser module %s not loaded (%s)", qPrintable(ModuleFile),
-                 qPrintable(errors.join(QStringLiteral("; "))));
+        qWarning("KASTLOG: browser module %s not loaded (%s)", qPrintable(ModuleFile), qPrintable(module.error));
     }
 
     QStringList m_candidates;
@@ -116,16 +104,7 @@ ui::BrowserFactory *lazyWebEngineFactory() { return &theFactory(); }
 namespace webengine {
 
 QStringList moduleCandidates(const QString &applicationDir) {
-    QStringList out;
-    const QDir dir(applicationDir);
-    out << QDir::cleanPath(dir.filePath(ModuleFile));
-    out << QDir::cleanPath(dir.filePath(QStringLiteral("../lib/kastlog/") + ModuleFile));
-    const QString built = QString::fromUtf8(KASTLOG_WEBENGINE_BUILD_DIR);
-    if (!built.isEmpty()) {
-        const QString p = QDir::cleanPath(built + QLatin1Char('/') + ModuleFile);
-        if (!out.contains(p)) out << p;
-    }
-    return out;
+    return modules::candidates(ModuleFile, applicationDir);
 }
 
 bool sandboxMustBeOff(bool runningAsRoot, const QString &platformName) {

@@ -19,8 +19,7 @@ ui::BrowserFactory *lazyWebEngineFactory();
 
 namespace webengine {
 
-// Where the module is looked for, in order: next to the executable, then ../lib/kastlog
-// relative to it (installed), then the build tree it was built in.
+// Where the module is looked for (modules::candidates).
 QStringList moduleCandidates(const QString &applicationDir);
 
 // The browser's sandbox cannot run as root nor on the offscreen platform.

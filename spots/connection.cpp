@@ -1,0 +1,41 @@
+#include "spots/connection.h"
+
+#include "ui/modules.h"
+
+#include <QTimer>
+
+namespace kastlog::spots {
+
+namespace {
+
+const QString ModuleFile = QStringLiteral("libkastlog_network.so");
+
+class MissingModule : public Connection {
+public:
+    explicit MissingModule(Events events) : m_events(std::move(events)) {}
+    void connectToHost(const QString &, quint16) override {
+        // Failures come from the event loop, as a socket's do.
+        QTimer::singleShot(0, m_guard.get(), [this] {
+            m_events.failed(QStringLiteral("module réseau %1 introuvable").arg(ModuleFile));
+        });
+    }
+    void abort() override { m_guard = std::make_unique<QObject>(); }  // drops a pending failure
+    bool isConnected() const override { return false; }
+    QByteArray readAll() override { return {}; }
+    void write(const QByteArray &) override {}
+
+private:
+    Events m_events;
+    std::unique_ptr<QObject> m_guard = std::make_unique<QObject>();
+};
+
+}  // namespace
+
+std::unique_ptr<Connection> makeConnection(Connection::Events events, const QStringList &places) {
+    const modules::Resolved module = modules::resolve(ModuleFile, ConnectionSymbol, places);
+    if (!module.function) qWarning("KASTLOG: network module not loaded (%s)", qPrintable(module.error));
+    if (auto make = module.as<MakeConnection>()) return std::unique_ptr<Connection>(make(std::move(events)));
+    return std::make_unique<MissingModule>(std::move(events));
+}
+
+}  // namespace kastlog::spots

@@ -1,0 +1,39 @@
+// The module kastlog_network: the node connection over a QTcpSocket.
+#include "spots/connection.h"
+
+#include <QTcpSocket>
+
+namespace {
+
+using kastlog::spots::Connection;
+
+class TcpConnection : public Connection {
+public:
+    explicit TcpConnection(Events events) : m_events(std::move(events)) {
+        QObject::connect(&m_socket, &QTcpSocket::connected, [this] { m_events.connected(); });
+        QObject::connect(&m_socket, &QTcpSocket::readyRead, [this] { m_events.readyRead(); });
+        QObject::connect(&m_socket, &QTcpSocket::errorOccurred, [this] { m_events.failed(m_socket.errorString()); });
+        QObject::connect(&m_socket, &QTcpSocket::disconnected, [this] { m_events.closed(); });
+    }
+    ~TcpConnection() override {
+        QObject::disconnect(&m_socket, nullptr, nullptr, nullptr);
+    }
+    void connectToHost(const QString &host, quint16 port) override { m_socket.connectToHost(host, port); }
+    void abort() override {
+        const QSignalBlocker quiet(&m_socket);
+        m_socket.abort();
+    }
+    bool isConnected() const override { return m_socket.state() == QAbstractSocket::ConnectedState; }
+    QByteArray readAll() override { return m_socket.readAll(); }
+    void write(const QByteArray &data) override { m_socket.write(data); }
+
+private:
+    Events m_events;
+    QTcpSocket m_socket;
+};
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT Connection *kastlog_network_connection(Connection::Events events) {
+    return new TcpConnection(std::move(events));
+}

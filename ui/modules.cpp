@@ -1,0 +1,47 @@
+#include "ui/modules.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+#ifndef KASTLOG_MODULE_BUILD_DIR
+#define KASTLOG_MODULE_BUILD_DIR ""
+#endif
+
+namespace kastlog::modules {
+
+QStringList candidates(const QString &file, const QString &applicationDir) {
+    QStringList out;
+    const QDir dir(applicationDir);
+    out << QDir::cleanPath(dir.filePath(file));
+    out << QDir::cleanPath(dir.filePath(QStringLiteral("../lib/kastlog/") + file));
+    const QString built = QString::fromUtf8(KASTLOG_MODULE_BUILD_DIR);
+    if (!built.isEmpty()) {
+        const QString p = QDir::cleanPath(built + QLatin1Char('/') + file);
+        if (!out.contains(p)) out << p;
+    }
+    return out;
+}
+
+Resolved resolve(const QString &file, const char *symbol, QStringList places) {
+    if (places.isEmpty()) places = candidates(file, QCoreApplication::applicationDirPath());
+    Resolved r;
+    QStringList tried;
+    for (const QString &path : qAsConst(places)) {
+        if (!QFileInfo::exists(path)) {
+            tried << path + QStringLiteral(": absent");
+            continue;
+        }
+        QLibrary lib(path);  // the handle may go: the library stays loaded
+        if ((r.function = reinterpret_cast<void *>(lib.resolve(symbol)))) {
+            r.path = path;
+            return r;
+        }
+        tried << path + QStringLiteral(": ") + lib.errorString();
+    }
+    r.error = tried.join(QStringLiteral("; "));
+    return r;
+}
+
+}  // namespace kastlog::modules

@@ -1,0 +1,27 @@
+#pragma once
+// The program's modules: parts kept out of start-up because the Qt libraries they need
+// (WebEngine, Network, PrintSupport) take milliseconds to load and relocate. Each is a
+// shared library in lib/kastlog, loaded when first needed and never unloaded, and hands
+// out its object through one exported C function.
+#include <QString>
+#include <QStringList>
+
+namespace kastlog::modules {
+
+// Where module `file` is looked for, in order: next to the executable, then ../lib/kastlog
+// relative to it (installed), then the build tree it was built in.
+QStringList candidates(const QString &file, const QString &applicationDir);
+
+struct Resolved {
+    void *function = nullptr;  // nullptr when no place had it
+    QString path;              // the file it came from
+    QString error;             // what each place said, when none had it
+    template <typename Function>
+    Function as() const { return reinterpret_cast<Function>(function); }
+};
+
+// Loads `file` from the first of `places` that holds it (empty: the candidates above) and
+// finds its function `symbol`.
+Resolved resolve(const QString &file, const char *symbol, QStringList places = {});
+
+}  // namespace kastlog::modules
