@@ -10,7 +10,8 @@ build=$1
 version=$2
 tmp=$(mktemp -d)
 pid=
-trap '[ -n "$pid" ] && kill -- -"$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+# The program ends cleanly on SIGTERM, releasing its lock: wait for it before removing.
+trap '[ -n "$pid" ] && { kill -- -"$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }; rm -rf "$tmp"' EXIT
 fail() { echo "$*"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1) || { cat "$tmp/cpack.log"; fail "cpack failed"; }
