@@ -10,8 +10,15 @@ build=$1
 version=$2
 tmp=$(mktemp -d)
 pid=
-# The program ends cleanly on SIGTERM, releasing its lock: wait for it before removing.
-trap '[ -n "$pid" ] && { kill -- -"$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }; rm -rf "$tmp"' EXIT
+# The program ends cleanly on SIGTERM, releasing its lock, and the browser's processes with
+# it: wait until the whole group is gone before removing the folders they write into.
+stop() {
+  [ -n "$pid" ] || return 0
+  kill -- -"$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  for _ in $(seq 100); do kill -0 -- -"$pid" 2>/dev/null || break; sleep 0.1; done
+}
+trap 'stop; rm -rf "$tmp"' EXIT
 fail() { echo "$*"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1) || { cat "$tmp/cpack.log"; fail "cpack failed"; }

@@ -7,7 +7,7 @@ set -eu
 build=$1
 tmp=$(mktemp -d)
 pid=
-trap '[ -n "$pid" ] && { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }; rm -rf "$tmp"' EXIT
+trap '[ -n "$pid" ] && { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; }; rm -rf "$tmp"' EXIT
 prefix=$tmp/prefix
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
