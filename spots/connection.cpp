@@ -32,8 +32,7 @@ private:
 }  // namespace
 
 std::unique_ptr<Connection> makeConnection(Connection::Events events, const QStringList &places) {
-    const modules::Resolved module = modules::resolve(ModuleFile, ConnectionSymbol, places);
-    if (!module.function) qWarning("KASTLOG: network module not loaded (%s)", qPrintable(module.error));
+    const modules::Resolved module = modules::resolve("network", ModuleFile, ConnectionSymbol, places);
     if (auto make = module.as<MakeConnection>()) return std::unique_ptr<Connection>(make(std::move(events)));
     return std::make_unique<MissingModule>(std::move(events));
 }

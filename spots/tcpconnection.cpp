@@ -3,6 +3,8 @@
 
 #include <QTcpSocket>
 
+#include <type_traits>
+
 namespace {
 
 using kastlog::spots::Connection;
@@ -15,9 +17,8 @@ public:
         QObject::connect(&m_socket, &QTcpSocket::errorOccurred, [this] { m_events.failed(m_socket.errorString()); });
         QObject::connect(&m_socket, &QTcpSocket::disconnected, [this] { m_events.closed(); });
     }
-    ~TcpConnection() override {
-        QObject::disconnect(&m_socket, nullptr, nullptr, nullptr);
-    }
+    // The socket, still open, would tell the client being destroyed that it closed.
+    ~TcpConnection() override { QObject::disconnect(&m_socket, nullptr, nullptr, nullptr); }
     void connectToHost(const QString &host, quint16 port) override { m_socket.connectToHost(host, port); }
     void abort() override {
         const QSignalBlocker quiet(&m_socket);
@@ -37,3 +38,5 @@ private:
 extern "C" Q_DECL_EXPORT Connection *kastlog_network_connection(Connection::Events events) {
     return new TcpConnection(std::move(events));
 }
+// What makeConnection calls it as.
+static_assert(std::is_same_v<decltype(&kastlog_network_connection), kastlog::spots::MakeConnection>);

@@ -1,7 +1,7 @@
 #include "ui/deferredicons.h"
 
-#include <QIconEngine>
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOption>

@@ -16,13 +16,11 @@ LazyPrinter::~LazyPrinter() = default;
 Printer *LazyPrinter::real() {
     if (!m_tried) {
         m_tried = true;
-        const modules::Resolved module = modules::resolve(ModuleFile, PrinterSymbol, m_places);
-        if (auto make = module.as<MakePrinter>()) {
+        const modules::Resolved module = modules::resolve("printing", ModuleFile, PrinterSymbol, m_places);
+        if (auto make = module.as<MakePrinter>())
             m_real.reset(make(m_pdfPath));
-        } else {
+        else
             m_failure = QStringLiteral("module d'impression %1 introuvable").arg(ModuleFile);
-            qWarning("KASTLOG: printing module not loaded (%s)", qPrintable(module.error));
-        }
     }
     return m_real.get();
 }

@@ -24,7 +24,7 @@ QStringList candidates(const QString &file, const QString &applicationDir) {
     return out;
 }
 
-Resolved resolve(const QString &file, const char *symbol, QStringList places) {
+Resolved resolve(const char *what, const QString &file, const char *symbol, QStringList places) {
     if (places.isEmpty()) places = candidates(file, QCoreApplication::applicationDirPath());
     Resolved r;
     QStringList tried;
@@ -40,7 +40,8 @@ Resolved resolve(const QString &file, const char *symbol, QStringList places) {
         }
         tried << path + QStringLiteral(": ") + lib.errorString();
     }
-    r.error = tried.join(QStringLiteral("; "));
+    qWarning("KASTLOG: %s module %s not loaded (%s)", what, qPrintable(file),
+             qPrintable(tried.join(QStringLiteral("; "))));
     return r;
 }
 

@@ -15,13 +15,13 @@ QStringList candidates(const QString &file, const QString &applicationDir);
 struct Resolved {
     void *function = nullptr;  // nullptr when no place had it
     QString path;              // the file it came from
-    QString error;             // what each place said, when none had it
     template <typename Function>
     Function as() const { return reinterpret_cast<Function>(function); }
 };
 
 // Loads `file` from the first of `places` that holds it (empty: the candidates above) and
-// finds its function `symbol`.
-Resolved resolve(const QString &file, const char *symbol, QStringList places = {});
+// finds its function `symbol`. When none has it, a warning names the module by `what`
+// ("browser", "printing"...) and says what each place answered.
+Resolved resolve(const char *what, const QString &file, const char *symbol, QStringList places = {});
 
 }  // namespace kastlog::modules

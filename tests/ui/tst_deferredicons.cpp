@@ -2,8 +2,9 @@
 // icons, once drawn, are the base style's own.
 #include "ui/deferredicons.h"
 
+#include "tests/common/inprocess.h"
+
 #include <QApplication>
-#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStyleOption>
@@ -20,10 +21,7 @@ private slots:
     void iconsDrawAsTheBaseStyles();
 };
 
-static bool imagePluginLoaded() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
-}
+static bool imagePluginLoaded() { return kastlog::test::mappedInProcess("/imageformats/"); }
 
 // Runs first, before anything in this process has read a picture.
 void TestDeferredIcons::menuBarLoadsNoImagePlugin() {

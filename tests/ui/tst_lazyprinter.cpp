@@ -1,18 +1,15 @@
 // The program's printer: Qt's printing comes from its module at the first printout.
 #include "ui/lazyprinter.h"
 
-#include <QFile>
+#include "tests/common/inprocess.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+using kastlog::test::mappedInProcess;
 using kastlog::ui::LazyPrinter;
-
-static bool inProcess(const QByteArray &library) {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
-}
 
 class TestLazyPrinter : public QObject {
     Q_OBJECT
@@ -23,9 +20,9 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
         LazyPrinter printer(pdf);
-        QVERIFY(!inProcess("libQt6PrintSupport"));
+        QVERIFY(!mappedInProcess("libQt6PrintSupport"));
         QVERIFY(printer.selectPrinter(nullptr));
-        QVERIFY(inProcess("libkastlog_print.so"));
+        QVERIFY(mappedInProcess("libkastlog_print.so"));
         printer.setFont(QStringLiteral("Courier New"), 9, true);
         printer.printLine(QStringLiteral("NM047  Château de Test"));
         QString error;

@@ -1,6 +1,8 @@
 // The printer for real: lines printed to a PDF file and read back with pdftotext.
 #include "ui/qtprinter.h"
 
+#include "tests/common/inprocess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -50,10 +52,7 @@ void TestQtPrinter::initTestCase() {
         QFAIL("pdftotext (poppler-utils) is needed to read the printed pages back");
 }
 
-bool printSupportInProcess() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libcups");
-}
+bool printSupportInProcess() { return kastlog::test::mappedInProcess("libcups"); }
 
 // The program makes its printer at start-up; the system's print support must wait for the
 // first printed list. Then a PDF still comes out.

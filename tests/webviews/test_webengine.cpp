@@ -4,6 +4,7 @@
 #include "mainwindow/openers.h"
 #include "settings/settings.h"
 #include "tests/common/fakes.h"
+#include "tests/common/inprocess.h"
 #include "tests/common/testdirs.h"
 #include "ui/browser.h"
 #include "ui/services.h"
@@ -69,11 +70,7 @@ private:
     QHash<QTcpSocket *, QByteArray> m_pending;
 };
 
-bool webEngineInProcess() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) return false;
-    return maps.readAll().contains("libQt6WebEngineCore");
-}
+bool webEngineInProcess() { return test::mappedInProcess("libQt6WebEngineCore"); }
 
 // A port on 127.0.0.1 where nothing listens: the connection is refused at once.
 quint16 closedPort() {

@@ -77,13 +77,11 @@ private:
         if (std::any_of(m_candidates.cbegin(), m_candidates.cend(), [](const QString &p) { return QFileInfo::exists(p); }))
             shareContextsFromNowOn();
         // Never unloaded: WebEngine cannot be torn down and restarted.
-        const modules::Resolved module = modules::resolve(ModuleFile, webengine::FactorySymbol, m_candidates);
+        const modules::Resolved module = modules::resolve("browser", ModuleFile, webengine::FactorySymbol, m_candidates);
         if (auto make = module.as<ui::BrowserFactory *(*)()>()) {
             m_real = make();
             m_path = module.path;
-            return;
         }
-        qWarning("KASTLOG: browser module %s not loaded (%s)", qPrintable(ModuleFile), qPrintable(module.error));
     }
 
     QStringList m_candidates;
