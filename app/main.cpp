@@ -24,6 +24,9 @@ int main(int argc, char **argv) {
     QApplication::setOrganizationName(QStringLiteral("DNJ"));
     QApplication::setApplicationName(QStringLiteral("KASTLOG"));
     QApplication::setStyle(new kastlog::ui::DeferredIconStyle);
+    // From the first moment: a signal during start-up ends the program at its first event,
+    // with the lock released, instead of killing it.
+    kastlog::quitOnTerminationSignals();
     // The toolkit's own words ("Oui", "Non", "Annuler") in French, as the rest of the program.
     QTranslator toolkit;
     if (toolkit.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -55,7 +58,6 @@ int main(int argc, char **argv) {
     kastlog::addReportOpeners(window.openers(), services, window, window, &window);
     kastlog::addWebOpeners(window.openers(), services, window, &window);
     kastlog::reportStartupWhenAsked(&window, services.browser);
-    kastlog::quitOnTerminationSignals();
     if (!window.start() || kastlog::terminationRequested()) return 0;
     return app.exec();
 }

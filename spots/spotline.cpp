@@ -1,7 +1,7 @@
 #include "spots/spotline.h"
 
 #include "logstore/bands.h"
-#include "reports/map/provincecode.h"
+#include "reports/castlereference.h"
 
 #include <QList>
 
@@ -9,7 +9,6 @@ namespace kastlog::spots {
 
 namespace {
 
-bool isAlnum(QChar c) { return c.isLetterOrNumber(); }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // Next blank-separated word from `pos`; empty at the end.
@@ -60,22 +59,6 @@ bool isLocator(QStringView w) {
 
 QString bandForKhz(double khz) { return bandLabelOfFrequency(khz / 1000); }
 
-QString castleReference(QStringView comment) {
-    auto up = [&](qsizetype i) { return comment[i].toUpper(); };
-    for (qsizetype i = 0; i + 5 <= comment.size(); ++i) {
-        if (!isDigit(comment[i + 2]) || !isDigit(comment[i + 3]) || !isDigit(comment[i + 4])) continue;
-        const QChar code[2] = {up(i), up(i + 1)};
-        if (!carte::isProvinceCode(QStringView(code, 2))) continue;
-        if (i + 5 < comment.size() && isAlnum(comment[i + 5])) continue;
-        qsizetype before = i;
-        // "DNJNM047" is the same word as "NM047".
-        if (before >= 3 && comment.mid(before - 3, 3).compare(u"DNJ", Qt::CaseInsensitive) == 0) before -= 3;
-        if (before > 0 && isAlnum(comment[before - 1])) continue;
-        return comment.mid(i, 5).toString().toUpper();
-    }
-    return {};
-}
-
 namespace {
 
 // The fields of a spot line, as views into it.
@@ -116,7 +99,7 @@ std::optional<Spot> parse(QStringView line, bool castlesOnly) {
 
     Spot s;
     s.band = bandForKhz(khz);
-    s.reference = castleReference(comment);
+    s.reference = findCastleReference(comment).reference;
     // Most lines of a node are no castle spot: they are dropped before any text is copied.
     if (castlesOnly && (s.band.isEmpty() || s.reference.isEmpty())) return std::nullopt;
     s.khz = khz;

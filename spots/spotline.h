@@ -22,10 +22,6 @@ struct Spot {
 // The entry's band label for a frequency in kHz; empty outside the twelve bands.
 QString bandForKhz(double khz);
 
-// The castle reference a comment names: a province code and three digits as a whole word,
-// with or without "DNJ" glued before it; the first one found, in capitals; empty when none.
-QString castleReference(QStringView comment);
-
 // The spot of a node line; nothing when the line is no spot line.
 std::optional<Spot> parseSpotLine(QStringView line);
 // The same, for a castle spot on one of the twelve bands only.

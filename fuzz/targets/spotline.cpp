@@ -3,6 +3,7 @@
 // line (the reference from its comment, the band from its frequency).
 #include "fuzz/check.h"
 #include "spots/linereader.h"
+#include "reports/castlereference.h"
 #include "spots/spotline.h"
 
 using namespace kastlog;
@@ -28,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             check(line.contains(*f), "a field comes from the line", line + u'|' + *f);
         check(!s->spotter.isEmpty() && !s->call.isEmpty() && s->time.size() == 5, "the fields a spot needs", line);
         check(s->band == bandForKhz(s->khz), "the band is the frequency's", line);
-        check(s->reference == castleReference(s->comment), "the reference is the comment's", line);
+        check(s->reference == findCastleReference(s->comment).reference, "the reference is the comment's", line);
         if (!s->reference.isEmpty())
             check(s->comment.contains(s->reference, Qt::CaseInsensitive) && s->reference.size() == 5,
                   "a reference is a word of the comment", line);

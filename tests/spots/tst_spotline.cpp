@@ -1,4 +1,4 @@
-// The spot line, the castle reference in its comment, the band of a frequency, the cutting
+// The spot line, the band of a frequency, the cutting
 // of node lines and the spots kept with their "already contacted" mark.
 #include "spots/linereader.h"
 #include "spots/spotbook.h"
@@ -44,21 +44,6 @@ private slots:
         if (!s) return;
         const QStringList got{s->spotter, s->frequency, s->call, s->comment, s->time, s->locator, s->band, s->reference};
         QCOMPARE(got.join(u'|'), fields);
-    }
-
-    void reference_data() {
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QString>("ref");
-        QTest::newRow("inside a word") << "XNM047 NM0471 NM04" << "";
-        QTest::newRow("not a province") << "ZZ047 AB123" << "";
-        QTest::newRow("first of two") << "BR001/BW002" << "BR001";
-        QTest::newRow("DNJ with a dash") << "DNJ-OV010" << "OV010";
-        QTest::newRow("letters before DNJ") << "XDNJNM047" << "";
-    }
-    void reference() {
-        QFETCH(QString, comment);
-        QFETCH(QString, ref);
-        QCOMPARE(castleReference(comment), ref);
     }
 
     void lines() {
