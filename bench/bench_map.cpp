@@ -4,7 +4,7 @@
 #include "bench/sample_log.h"
 #include "logstore/logstore.h"
 #include "logstore/textfile.h"
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "reports/map/cartewindow.h"
 #include "reports/map/marking.h"
 #include "tests/common/fakes.h"

@@ -1,8 +1,8 @@
 #pragma once
 // The main window `Main`: the station, the clock, the entry row of one QSO, the buttons and
 // the list of every QSO of the log.
-#include "mainwindow/mainlist.h"
-#include "mainwindow/openers.h"
+#include "ui/mainlist.h"
+#include "ui/openers.h"
 #include "settings/stationhost.h"
 #include "ui/services.h"
 

@@ -1,7 +1,7 @@
 #include "reports/contactewindow.h"
 
 #include "logstore/clock.h"
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "reports/castlelist.h"
 #include "reports/listfont.h"
 #include "reports/reportfiles.h"

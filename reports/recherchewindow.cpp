@@ -1,6 +1,6 @@
 #include "reports/recherchewindow.h"
 
-#include "mainwindow/mainlist.h"
+#include "ui/mainlist.h"
 #include "reports/listfont.h"
 #include "ui/centre.h"
 #include "ui/colours.h"

@@ -1,6 +1,6 @@
 #include "reports/reportwindows.h"
 
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "reports/adif.h"
 #include "reports/contactewindow.h"
 #include "reports/recherchewindow.h"

@@ -1,6 +1,6 @@
 #include "reports/scoreswindow.h"
 
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "reports/reportfiles.h"
 #include "reports/scores.h"
 #include "ui/centre.h"

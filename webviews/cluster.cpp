@@ -1,6 +1,6 @@
 #include "webviews/cluster.h"
 
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "settings/settings.h"
 #include "ui/browser.h"
 #include "ui/centre.h"

@@ -1,6 +1,6 @@
 #include "webviews/webwindows.h"
 
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "webviews/cluster.h"
 #include "webviews/listednj1.h"
 #include "webviews/reglement.h"

@@ -2,7 +2,7 @@
 
 #include "logstore/logstore.h"
 #include "logstore/textfile.h"
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "reports/map/marking.h"
 #include "ui/centre.h"
 #include "ui/colours.h"

@@ -2,8 +2,8 @@
 // Helpers of the report tests: log lines built column by column, and small fakes of what the
 // report windows see of the main window.
 #include "logstore/textfile.h"
-#include "mainwindow/mainlist.h"
-#include "mainwindow/openers.h"
+#include "ui/mainlist.h"
+#include "ui/openers.h"
 
 #include <QList>
 #include <QString>

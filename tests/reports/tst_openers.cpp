@@ -1,6 +1,6 @@
 // The report openers of the main window: one window each, brought to the front when open,
 // built afresh after closing; the export runs at once and tells the outcome.
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "reports/reportwindows.h"
 #include "tests/common/fakes.h"
 #include "tests/common/testdirs.h"

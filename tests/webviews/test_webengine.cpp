@@ -1,7 +1,7 @@
 // The real browser: loaded only when the first web window opens, a page served on
 // 127.0.0.1 arrives with its title, an unreachable server still gives open windows and no
 // message, a missing module gives a notice in place of the page.
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "settings/settings.h"
 #include "tests/common/fakes.h"
 #include "tests/common/inprocess.h"

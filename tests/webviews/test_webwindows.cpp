@@ -1,6 +1,6 @@
 // The three web windows and their openers, over the recording browser fake: the exact URL
 // each one asks for, the remembered cluster band, single instances and the modal list.
-#include "mainwindow/openers.h"
+#include "ui/openers.h"
 #include "settings/settings.h"
 #include "tests/common/fakes.h"
 #include "tests/common/testdirs.h"
