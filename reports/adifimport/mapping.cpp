@@ -44,22 +44,25 @@ int number(QStringView digits) {
     return n;
 }
 
+// The texts made here and read through views are held as QChar, the type a view reads its
+// characters as: a char16_t array read through a view's QChar pointer breaks the aliasing
+// rules, and with -O3 the reads then move before the writes (the reference read as empty).
+
 // "JJ/MM/AA" from AAAAMMJJ into `out`, years 1950 to 2049 only; false when it cannot be read.
-bool logDate(QStringView d, char16_t (&out)[8]) {
+bool logDate(QStringView d, QChar (&out)[8]) {
     if (d.size() != 8 || !allDigits(d)) return false;
     const int y = number(d.left(4)), m = number(d.mid(4, 2)), day = number(d.mid(6, 2));
     if (y < 1950 || y > 2049 || !QDate(y, m, day).isValid()) return false;
-    const char16_t text[8] = {d[6].unicode(), d[7].unicode(), u'/', d[4].unicode(), d[5].unicode(), u'/',
-                              d[2].unicode(), d[3].unicode()};
+    const QChar text[8] = {d[6], d[7], u'/', d[4], d[5], u'/', d[2], d[3]};
     std::copy(std::begin(text), std::end(text), out);
     return true;
 }
 
 // "HH:MM" from HHMM or HHMMSS into `out`; false when it cannot be read.
-bool logTime(QStringView t, char16_t (&out)[5]) {
+bool logTime(QStringView t, QChar (&out)[5]) {
     if ((t.size() != 4 && t.size() != 6) || !allDigits(t)) return false;
     if (number(t.left(2)) > 23 || number(t.mid(2, 2)) > 59 || (t.size() == 6 && number(t.mid(4, 2)) > 59)) return false;
-    const char16_t text[5] = {t[0].unicode(), t[1].unicode(), u':', t[2].unicode(), t[3].unicode()};
+    const QChar text[5] = {t[0], t[1], u':', t[2], t[3]};
     std::copy(std::begin(text), std::end(text), out);
     return true;
 }
@@ -97,13 +100,13 @@ QStringView modeOf(const Values &v, bool &ok) {
 
 // A reference in capitals held in place; empty until one is found.
 struct Reference {
-    char16_t text[5] = {};
+    QChar text[5];
     qsizetype size = 0;
     QStringView view() const { return QStringView(text, size); }
     // Takes `word` in capitals when `isReference` accepts it so.
     void take(QStringView word, bool (*isReference)(QStringView)) {
         if (word.size() != 5) return;
-        for (int i = 0; i < 5; ++i) text[i] = station::capital(word[i]).unicode();
+        for (int i = 0; i < 5; ++i) text[i] = station::capital(word[i]);
         size = isReference(QStringView(text, 5)) ? 5 : 0;
     }
 };
@@ -174,7 +177,7 @@ MappedQso mapQso(const AdifRecord &r, const QString &station) {
         q.firstName = q.firstName.left(rec::FirstNameWidth);
     }
 
-    char16_t date[8], time[5];
+    QChar date[8], time[5];
     const bool dated = logDate(v[field::QsoDate], date) && logTime(v[field::TimeOn], time);
     if (!dated) refuse(reason::BadDate);
     else {
