@@ -134,10 +134,11 @@ ChangeResult LogStore::modifieQso(const QString &newRecord, const QString &oldRe
                    });
 }
 
-ChangeResult LogStore::supprimeQso(const QString &record) const {
-    return rewrite(files::Temporaire, {record}, [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
-        return rules::core::supprime(l, r[0], out);
-    });
+ChangeResult LogStore::supprimeQso(const QString &record, qsizetype occurrence) const {
+    return rewrite(files::Temporaire, {record},
+                   [occurrence](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+                       return rules::core::supprime(l, r[0], occurrence, out);
+                   });
 }
 
 ChangeResult LogStore::importeQsos(const QStringList &records) const {

@@ -60,7 +60,8 @@ public:
     ChangeResult enregistreQso(const QString &record) const;
     ChangeResult insereQso(const QString &record) const;
     ChangeResult modifieQso(const QString &newRecord, const QString &oldRecord) const;
-    ChangeResult supprimeQso(const QString &record) const;
+    // Deletes one line equal to `record`: the `occurrence`-th of them (from 0), or the last.
+    ChangeResult supprimeQso(const QString &record, qsizetype occurrence = 0) const;
     // Many new records in one rewrite, each placed by date and time as insereQso places one.
     ChangeResult importeQsos(const QStringList &records) const;
 

@@ -38,8 +38,8 @@ QStringList modifie(const QStringList &lines, const QString &n, const QString &o
     return apply(lines, [&](const Views &v, auto &&out) { core::modifie(v, QStringView(n), QStringView(o), out); });
 }
 
-QStringList supprime(const QStringList &lines, const QString &d) {
-    return apply(lines, [&](const Views &v, auto &&out) { core::supprime(v, QStringView(d), out); });
+QStringList supprime(const QStringList &lines, const QString &d, qsizetype occurrence) {
+    return apply(lines, [&](const Views &v, auto &&out) { core::supprime(v, QStringView(d), occurrence, out); });
 }
 
 }  // namespace kastlog::rules

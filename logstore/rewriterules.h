@@ -16,7 +16,8 @@ QStringList insere(const QStringList &lines, const QString &r);
 QStringList insereTous(const QStringList &lines, const QStringList &rs);
 // Every line equal to O is replaced by N in place; no match: N is added at the end.
 QStringList modifie(const QStringList &lines, const QString &n, const QString &o);
-// Every line equal to D is dropped.
-QStringList supprime(const QStringList &lines, const QString &d);
+// One line equal to D is dropped: the `occurrence`-th of them (from 0), or the last when there
+// are fewer.
+QStringList supprime(const QStringList &lines, const QString &d, qsizetype occurrence = 0);
 
 }  // namespace kastlog::rules

@@ -113,15 +113,20 @@ bool modifie(const Lines &lines, View nr, View o, Sink &&out) {
     return matched;
 }
 
-// Every line equal to d is dropped. Returns whether a line matched.
+// One line equal to d is dropped: the `occurrence`-th of them (from 0), or the last when there
+// are fewer. An accidental double entry thus loses one copy, not both. Returns whether a line
+// matched.
 template <class Lines, class View, class Sink>
-bool supprime(const Lines &lines, View d, Sink &&out) {
-    bool matched = false;
-    for (qsizetype i = 0, n = lines.size(); i < n; ++i) {
-        if (lines[i] == d) matched = true;
-        else out(lines[i]);
-    }
-    return matched;
+bool supprime(const Lines &lines, View d, qsizetype occurrence, Sink &&out) {
+    qsizetype drop = -1;
+    for (qsizetype i = 0, n = lines.size(), seen = 0; i < n && seen <= occurrence; ++i)
+        if (lines[i] == d) {
+            drop = i;
+            ++seen;
+        }
+    for (qsizetype i = 0, n = lines.size(); i < n; ++i)
+        if (i != drop) out(lines[i]);
+    return drop >= 0;
 }
 
 }  // namespace kastlog::rules::core

@@ -75,8 +75,10 @@ void MainWindow::Liste_DNJ_DblClick() {
 void MainWindow::Annule_Saisie_Click() {
     if (m_selectedLine.isEmpty()) return m_s.messages->info(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
     const QString record = recordFromDisplayLine(m_selectedLine);
+    // Of identical lines, the one selected goes: the line number tells which copy it is.
+    const int row = column(m_selectedLine, disp::NumberCol, disp::NumberWidth).trimmed().toInt() - 1;
     if (m_s.messages->askYesNo(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
-        const ChangeResult r = logStore().supprimeQso(record);
+        const ChangeResult r = logStore().supprimeQso(record, m_lines->copiesBefore(row, record));
         if (!r) {
             reportWriteFailure(QStringLiteral("Le QSO n'a pas été supprimé."), r.fileName, r.reason);
         } else if (!r.found) {

@@ -14,6 +14,8 @@ public:
     void setLog(LoadedLog log);
     void clear();
     QStringList lines() const;  // every display line
+    // How many lines before `row` are the record `record`: which of identical lines a row is.
+    qsizetype copiesBefore(int row, const QString &record) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -167,19 +167,24 @@ private slots:
     void supprime_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("d");
+        QTest::addColumn<int>("occurrence");
         QTest::addColumn<QStringList>("expected");
         const QString a = qso("F5A"), b = qso("F5B"), c = qso("F5C");
-        QTest::newRow("one line") << QStringList{a, b, c} << b << QStringList{a, c};
-        QTest::newRow("both copies") << QStringList{b, a, b} << b << QStringList{a};
-        QTest::newRow("no match: unchanged") << QStringList{a, c} << b << QStringList{a, c};
-        QTest::newRow("last line") << QStringList{b} << b << QStringList{};
-        QTest::newRow("trailing blank counts") << QStringList{b.trimmed()} << b << QStringList{b.trimmed()};
+        QTest::newRow("one line") << QStringList{a, b, c} << b << 0 << QStringList{a, c};
+        // A double entry loses the copy asked for, the other stays.
+        QTest::newRow("first of two copies") << QStringList{b, a, b} << b << 0 << QStringList{a, b};
+        QTest::newRow("second of two copies") << QStringList{b, a, b} << b << 1 << QStringList{b, a};
+        QTest::newRow("fewer copies: the last") << QStringList{b, a, b} << b << 5 << QStringList{b, a};
+        QTest::newRow("no match: unchanged") << QStringList{a, c} << b << 0 << QStringList{a, c};
+        QTest::newRow("last line") << QStringList{b} << b << 0 << QStringList{};
+        QTest::newRow("trailing blank counts") << QStringList{b.trimmed()} << b << 0 << QStringList{b.trimmed()};
     }
     void supprime() {
         QFETCH(QStringList, lines);
         QFETCH(QString, d);
+        QFETCH(int, occurrence);
         QFETCH(QStringList, expected);
-        QCOMPARE(rules::supprime(lines, d), expected);
+        QCOMPARE(rules::supprime(lines, d, occurrence), expected);
     }
 
     // Many records at once land where inserting them one by one puts them, whatever the

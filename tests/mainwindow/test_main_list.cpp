@@ -129,7 +129,9 @@ private slots:
         QTest::newRow("yes") << QStringList{A, B, C} << 1 << true << QStringList{A, C};
         QTest::newRow("no") << QStringList{A, B, C} << 1 << false << QStringList{A, B, C};
         QTest::newRow("the last") << QStringList{A, B} << 1 << true << QStringList{A};
-        QTest::newRow("twice in the log") << QStringList{B, A, B} << 0 << true << QStringList{A};
+        // An accidental double entry: the copy selected goes, the other stays.
+        QTest::newRow("first of two copies") << QStringList{B, A, B} << 0 << true << QStringList{A, B};
+        QTest::newRow("second of two copies") << QStringList{B, A, B} << 2 << true << QStringList{B, A};
         QTest::newRow("province field differs") << QStringList{QString(B).replace(13, 2, QStringLiteral("XX")), A} << 0
                                                 << true << QStringList{QString(B).replace(13, 2, QStringLiteral("XX")), A};
     }
