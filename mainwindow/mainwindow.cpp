@@ -514,6 +514,7 @@ void MainWindow::Mnu_Date_Man_Click() {
 }
 
 void MainWindow::Mnu_New_Indicatif_Click() {
+    if (entryInProgress()) return m_s.messages->info(StationDuringEntry);
     if (m_station) {
         m_station->raise();
         m_station->activateWindow();

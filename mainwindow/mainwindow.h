@@ -61,6 +61,7 @@ public:
     void setStationLabel(const QString &text) override;
     void selectBandAndMode(int band, int mode) override;
     void reloadLog() override;
+    bool entryInProgress() const override;  // entrychain.cpp
 
     // StationInfo
     QString stationLabelText() const override;
@@ -114,7 +115,6 @@ private:
     void passTo(QWidget *done, QWidget *next);
     void remember(QComboBox *combo, const QString &key);
     bool checkReport(QLineEdit *field);
-    bool entryInProgress() const;
 
     // reference.cpp: the castle reference, the duplicate refusal, the automatic date
     void Ref_A_KeyPress(int &code);

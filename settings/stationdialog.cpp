@@ -94,6 +94,8 @@ void StationDialog::New_Indicatif_KeyPress(int &code) {
 }
 
 void StationDialog::Validation_Click() {
+    // Checked again here: the dialog leaves the main window usable while it is open.
+    if (m_host.entryInProgress()) return m_s.messages->info(StationDuringEntry);
     const QString call = station::capitals(New_Indicatif->text());
     const station::Check verdict = station::check(call);
     if (verdict != station::Check::Ok) {

@@ -4,6 +4,11 @@
 
 namespace kastlog {
 
+// The station cannot change under a QSO being typed or edited: it would be saved into the
+// other station's log.
+inline const QString StationDuringEntry =
+    QStringLiteral("Terminez ou annulez la saisie en cours avant de changer d'indicatif");
+
 class StationHost {
 public:
     virtual ~StationHost() = default;
@@ -12,6 +17,7 @@ public:
     virtual void setStationLabel(const QString &text) = 0;     // `I_Station`
     virtual void selectBandAndMode(int band, int mode) = 0;    // `Bande_A`, `Mode_A`
     virtual void reloadLog() = 0;                              // `Lecture_Log`
+    virtual bool entryInProgress() const = 0;                  // a QSO is being typed or edited
 };
 
 }  // namespace kastlog

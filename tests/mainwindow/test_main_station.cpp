@@ -96,6 +96,44 @@ private slots:
         QCOMPARE(h.programEnds, 1);
     }
 
+    // A QSO typed or edited belongs to the station it was begun for: the change of station is
+    // refused while it is under way, when the dialog opens and when it validates, since the
+    // dialog leaves Main usable in between.
+    void refusedWhileAQsoIsTypedOrEdited_data() {
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("typed") << false;
+        QTest::newRow("edited") << true;
+    }
+    void refusedWhileAQsoIsTypedOrEdited() {
+        QFETCH(bool, edit);
+        Harness h;
+        h.station(Q1, {L});
+        QVERIFY(h.start());
+        const auto begin = [&] {
+            if (edit) h.doubleClickItem(0);
+            else h.type(QStringLiteral("Ind_A"), QStringLiteral("F6ABC"));
+        };
+        const auto abandon = [&] { h.w<QPushButton>(QStringLiteral("Efface_A"))->click(); };
+        begin();
+        h.triggerMenu(QStringLiteral("Mnu_New_Indicatif"));
+        QVERIFY(!h.window->findChild<QDialog *>(QStringLiteral("Station")));
+        QCOMPARE(h.infos(), QStringList{StationDuringEntry});
+
+        abandon();
+        QDialog *d = openStation(h);
+        QVERIFY(d);
+        begin();
+        answer(d, QStringLiteral("ON4XYZ"));
+        QCOMPARE(h.infos(), QStringList(2, StationDuringEntry));
+        QCOMPARE(h.window->stationCall(), Q1);
+        QVERIFY(!h.dirs.exists(files::logName(QStringLiteral("ON4XYZ"))));
+        QVERIFY(d->isVisible());  // with its text, for when the QSO is done
+
+        abandon();
+        d->findChild<QPushButton *>(QStringLiteral("Validation"))->click();
+        QCOMPARE(h.window->stationCall(), QStringLiteral("ON4XYZ"));
+    }
+
     void noTemplateRecoveryQuitter() {
         Harness h;
         h.station(Q1, {L});

@@ -43,6 +43,7 @@ public:
         calls << QStringLiteral("reload ") + call;
         if (onReload) onReload();
     }
+    bool entryInProgress() const override { return false; }
 };
 
 const QByteArray Template = "template line\r\n";
