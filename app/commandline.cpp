@@ -86,9 +86,10 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
     }
 
     // The same lock as the window: two programs writing one log would lose QSOs.
-    const auto lock = takeInstanceLock(dataDir);
+    // Nobody to ask here whether another computer's lock may be taken over.
+    const InstanceLock lock = takeInstanceLock(dataDir);
     if (!lock) {
-        err << "kastlog : " << AlreadyRunning << "\n";
+        err << "kastlog : " << QString(lock.refusal).replace(QLatin1String("\r\n"), QLatin1String("\n")) << "\n";
         return 1;
     }
     const adifimport::PreparedImport p = adifimport::prepareImport(dataDir, station, file);

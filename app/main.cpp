@@ -18,7 +18,12 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <csignal>
+
 int main(int argc, char **argv) {
+    // Past a file-size limit a write then fails (EFBIG) and is reported as every failed write
+    // is, instead of the signal killing the program halfway through a change.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (const int code = kastlog::runCommandLine(argc, argv); code >= 0) return code;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("DNJ"));
@@ -35,10 +40,10 @@ int main(int argc, char **argv) {
     kastlog::ui::QtMessageBox messages;
     const QString dir = kastlog::programDirectory();
     // Taken before anything writes a setting or a file.
-    QString lockProblem;
-    const auto lock = kastlog::takeInstanceLock(dir, &lockProblem);
+    const kastlog::InstanceLock lock =
+        kastlog::takeInstanceLock(dir, [&](const QString &question) { return messages.askYesNo(question); });
     if (!lock) {
-        messages.info(lockProblem.isEmpty() ? kastlog::AlreadyRunning : lockProblem);
+        if (!lock.refusal.isEmpty()) messages.info(lock.refusal);
         return 1;
     }
     kastlog::ensureTemplate(dir);

@@ -30,7 +30,7 @@ QString systemReason(int err) {
     switch (err) {
     case ENOSPC: return QStringLiteral("le disque est plein");
     case EDQUOT: return QStringLiteral("le quota de disque est dépassé");
-    case EFBIG: return QStringLiteral("le fichier dépasse la taille permise");
+    case EFBIG: return QStringLiteral("fichier trop gros");
     case EACCES: case EPERM: return QStringLiteral("accès refusé");
     case EROFS: return QStringLiteral("le disque est en lecture seule");
     case ENOENT: return QStringLiteral("fichier ou dossier introuvable");

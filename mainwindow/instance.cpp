@@ -3,20 +3,23 @@
 #include "logstore/logstore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <limits>
 #include <unistd.h>
 
 namespace kastlog {
 
 namespace {
 // The system's reason why `dir` cannot be written, found by writing a small file there as
-// the lock would (the lock itself does not tell it).
+// the lock would (the lock itself does not tell it); empty when it can be.
 QString writeProblem(const QString &dir) {
     const QByteArray probe = QFile::encodeName(QDir(dir).filePath(QStringLiteral("KASTLOG.probe")));
-    int err = EIO;  // should the probe pass, the disk failed the lock only
     const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) return systemReason(errno);
     const QByteArray bytes(512, 'x');
@@ -26,23 +29,95 @@ QString writeProblem(const QString &dir) {
         if (n <= 0) break;
         done += n;
     }
-    if (done < bytes.size() || ::fsync(fd) != 0) err = errno;
+    int err = 0;
+    if (done < bytes.size() || ::fsync(fd) != 0) err = errno ? errno : EIO;
     ::close(fd);
     ::unlink(probe.constData());
-    return systemReason(err);
+    return err ? systemReason(err) : QString();
+}
+
+QString cannotWrite(const QString &dir, const QString &reason) {
+    return QStringLiteral("KASTLOG ne peut pas écrire dans son dossier de données.\r\n\r\nDossier : ") +
+           QDir::toNativeSeparators(dir) + QStringLiteral("\r\nRaison : ") + reason;
+}
+
+// Why a lock that no running copy holds cannot be removed: the file itself cannot be opened
+// for writing, or the folder cannot be written. Empty when both can: a running copy holds it.
+QString removalProblem(const QString &dir, const QString &path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0 && errno != ENOENT)
+        return QStringLiteral("KASTLOG ne peut pas reprendre son verrou.\r\n\r\nFichier : ") +
+               QDir::toNativeSeparators(path) + QStringLiteral("\r\nRaison : ") + systemReason(errno);
+    if (fd >= 0) ::close(fd);
+    const QString why = writeProblem(dir);
+    return why.isEmpty() ? QString() : cannotWrite(dir, why);
+}
+
+// Whether process `pid` runs on this computer as the program `app`: a number the system has
+// since given to another program does not count.
+bool runsHere(qint64 pid, const QString &app) {
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()) return false;
+    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM) return false;
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (app.isEmpty() || !comm.open(QIODevice::ReadOnly)) return true;  // cannot tell: it may be a copy
+    // The system keeps 15 characters of a program's name.
+    return QString::fromLocal8Bit(comm.readAll()).trimmed() == app.left(15);
+}
+
+QString otherComputer(const QString &path, const QString &host) {
+    return QStringLiteral("Le dossier de données est verrouillé par KASTLOG sur un autre ordinateur : « %1 ».\r\n"
+                          "Fichier : %2")
+        .arg(host, QDir::toNativeSeparators(path));
 }
 }  // namespace
 
-std::unique_ptr<QLockFile> takeInstanceLock(const QString &dir, QString *problem) {
-    auto lock = std::make_unique<QLockFile>(QDir(dir).filePath(QStringLiteral("KASTLOG.lock")));
+InstanceLock takeInstanceLock(const QString &dir, const AskTakeOver &ask) {
+    InstanceLock out;
+    const QString path = QDir(dir).filePath(QStringLiteral("KASTLOG.lock"));
+    auto lock = std::make_unique<QLockFile>(path);
     // A running copy holds the lock for hours: it must never count as stale by its age; a
-    // copy that has died is recognised by its process number.
+    // copy that has died here is recognised by its process number.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) return lock;
-    if (problem && lock->error() != QLockFile::LockFailedError)
-        *problem = QStringLiteral("KASTLOG ne peut pas écrire dans son dossier de données.\r\n\r\nDossier : ") +
-                   QDir::toNativeSeparators(dir) + QStringLiteral("\r\nRaison : ") + writeProblem(dir);
-    return nullptr;
+    if (lock->tryLock(0)) {
+        out.file = std::move(lock);
+        return out;
+    }
+    if (lock->error() != QLockFile::LockFailedError) {
+        const QString why = writeProblem(dir);
+        out.refusal = cannotWrite(dir, why.isEmpty() ? systemReason(EIO) : why);  // EIO: the disk failed the lock only
+        return out;
+    }
+    // The lock stays: the toolkit takes over only what a copy of this very system left. A
+    // lock it cannot read, or one written here before a reinstallation (same computer name,
+    // another machine id), stays for ever unless taken over here.
+    qint64 pid = 0;
+    QString host, app;
+    const bool readable = lock->getLockInfo(&pid, &host, &app);
+    const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
+    if (readable && here && runsHere(pid, app)) {
+        out.refusal = AlreadyRunning;
+        return out;
+    }
+    if (readable && !here) {
+        if (!ask) {
+            out.refusal = otherComputer(path, host) +
+                          QStringLiteral("\r\nSi KASTLOG n'y est pas ouvert, lancez sa fenêtre ici pour reprendre le verrou.");
+            return out;
+        }
+        if (!ask(otherComputer(path, host) +
+                 QStringLiteral("\r\n\r\nSi KASTLOG n'y est pas ouvert (un dossier recopié d'un autre PC, par exemple), "
+                                "le verrou peut être repris ici. Deux KASTLOG ouverts sur le même log perdraient des QSO."
+                                "\r\n\r\nReprendre le verrou ?")))
+            return out;
+    }
+    // The removal fails while a running process holds the lock: a copy is never dispossessed.
+    if (lock->removeStaleLockFile() && lock->tryLock(0)) {
+        out.file = std::move(lock);
+        return out;
+    }
+    const QString why = removalProblem(dir, path);
+    out.refusal = why.isEmpty() ? AlreadyRunning : why;
+    return out;
 }
 
 bool ensureTemplate(const QString &dir) {

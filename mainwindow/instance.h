@@ -4,17 +4,31 @@
 // station's log is copied from.
 #include <QLockFile>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace kastlog {
 
 inline const QString AlreadyRunning = QStringLiteral("KASTLOG est deja lance");
 
-// The lock of the program directory `dir`, held while the returned object lives; null when
-// another running copy holds it. A lock left by a copy that has died is taken over. When the
-// lock cannot be taken for another cause (a full disk, a folder that cannot be written),
-// `problem` receives the message that names the folder and the reason.
-std::unique_ptr<QLockFile> takeInstanceLock(const QString &dir, QString *problem = nullptr);
+// The lock of a program directory, held while `file` lives.
+struct InstanceLock {
+    std::unique_ptr<QLockFile> file;  // null: not taken
+    QString refusal;  // why not, as the operator is told; empty when the operator declined
+    explicit operator bool() const { return bool(file); }
+};
+
+// Asked whether to take over the lock of a copy on another computer; true for yes.
+using AskTakeOver = std::function<bool(const QString &question)>;
+
+// Takes the lock of the program directory `dir`. A lock that no copy running on this computer
+// holds is taken over: one left by a copy that has died (also one written here before the
+// system was reinstalled), and one whose content cannot be read. The lock of a copy on
+// another computer (a data folder copied or shared) is taken over only when `ask`, given the
+// question that names the file and that computer, answers yes; without `ask` it is refused
+// with a message naming them. A lock held by a running copy is never taken over. A folder
+// that cannot be written is refused with a message naming it and the reason.
+InstanceLock takeInstanceLock(const QString &dir, const AskTakeOver &ask = {});
 
 // Writes an empty "FXXXX.txt" into `dir` when there is none (the shipped template is empty).
 // False when it is absent and cannot be written.

@@ -108,7 +108,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("ENOSPC") << ENOSPC << "le disque est plein";
         QTest::newRow("EDQUOT") << EDQUOT << "le quota de disque est dépassé";
-        QTest::newRow("EFBIG") << EFBIG << "le fichier dépasse la taille permise";
+        QTest::newRow("EFBIG") << EFBIG << "fichier trop gros";
         QTest::newRow("EACCES") << EACCES << "accès refusé";
         QTest::newRow("EPERM") << EPERM << "accès refusé";
         QTest::newRow("EROFS") << EROFS << "le disque est en lecture seule";

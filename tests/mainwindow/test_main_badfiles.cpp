@@ -106,7 +106,7 @@ private slots:
     void fullDisk() {
         QFETCH(int, change);
         // No file may grow past half the log: the new log cannot be written whole.
-        failsThenSucceeds(Change(change), QStringLiteral("le fichier dépasse la taille permise"), [](Harness &h) {
+        failsThenSucceeds(Change(change), QStringLiteral("fichier trop gros"), [](Harness &h) {
             return FileSizeLimit(h.dirs.readFile(files::logName(Q1)).size() / 2);
         });
     }

@@ -1,6 +1,8 @@
 // The command line: help, version, bad usage, and the import without a window.
 #include "app/commandline.h"
 #include "mainwindow/instance.h"
+#include "tests/common/diskfaults.h"
+#include "tests/common/records.h"
 #include "tests/common/testdirs.h"
 
 #include <QtTest>
@@ -90,6 +92,59 @@ private slots:
         QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
         QCOMPARE(run({"--import-adif", in, "--station", "ON4/F1ABC"}, dirs.dataDir()).code, 0);
         QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
+    }
+
+    // A data folder that cannot be written is named with the reason: no copy is running.
+    void unwritableFolderIsNotAnotherCopy() {
+        test::TestDirs dirs;
+        dirs.writeFile("F1ABC_DNJ.log", {});
+        dirs.writeFile("in.adi", Qsos);
+        Run r;
+        {
+            test::ReadOnlyDirectory ro(dirs.dataDir());
+            if (!ro.inForce()) QSKIP("the folder stays writable here");
+            r = run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir());
+        }
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("Dossier : ") + dirs.dataDir()) &&
+                     r.err.contains(QStringLiteral("Raison : accès refusé")) && !r.err.contains(AlreadyRunning),
+                 qPrintable(r.err));
+    }
+
+    // The program itself under a file-size limit (ulimit -f): the write fails as on a full
+    // disk, with its message and exit 1, the log as it was, instead of the signal killing it.
+    void fileSizeLimitFailsTheImport() {
+        QTemporaryDir home;
+        const QString data = home.filePath("data/DNJ/KASTLOG");
+        QVERIFY(QDir().mkpath(data));
+        QStringList lines;
+        for (int i = 0; i < 20; ++i)
+            lines << test::qsoRecord(QStringLiteral("F5N%1").arg(i, 2, 10, QLatin1Char('0')), "LG001", "01/06/08", "10:00", "14 Mhz");
+        const QByteArray log = test::bytesOf(lines);  // 2180 bytes, past the limit of 1024
+        QFile f(data + "/F1ABC_DNJ.log");
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(log) == log.size());
+        f.close();
+        QFile adi(home.filePath("in.adi"));
+        QVERIFY(adi.open(QIODevice::WriteOnly) && adi.write(Qsos) == Qsos.size());
+        adi.close();
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        p.setProcessEnvironment(env);
+        // dash counts the limit in blocks of 512 bytes.
+        p.start("/bin/sh", {"-c", "ulimit -f 2 && exec \"$0\" \"$@\"", KASTLOG_PROGRAM, "--import-adif",
+                            adi.fileName(), "--station", "F1ABC"});
+        QVERIFY(p.waitForFinished(120000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(err.contains(QStringLiteral("fichier trop gros")), qPrintable(err));
+        QFile after(f.fileName());
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), log);
+        QVERIFY(!QFile::exists(data + "/KASTLOG.lock"));  // released at the end
     }
 };
 
