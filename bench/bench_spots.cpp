@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "spots/spotline.h"
 #include "spots/spotswindow.h"
+#include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -90,7 +91,8 @@ BENCH_CASE(710, "spots: window with 500 spots refreshed after a save") {
     QDir().mkpath(dir);
     const QString log = bench::writeRealisticLog(dir, QStringLiteral("ON4BENCH"), 9999);
     kastlog::Settings settings(dir + QStringLiteral("/settings.ini"));
-    kastlog::spots::SpotsWindow w(settings, QStringLiteral("ON4BENCH"), [log] { return kastlog::readTextFile(log).lines; });
+    kastlog::ui::QtMessageBox messages;
+    kastlog::spots::SpotsWindow w(settings, QStringLiteral("ON4BENCH"), [log] { return kastlog::readTextFile(log).lines; }, messages);
     const QStringList lines = spotLines(3000);
     for (const QString &l : lines) w.addLine(l);
     auto *table = w.findChild<QTableView *>(QStringLiteral("Table_Spots"));
@@ -186,7 +188,8 @@ BENCH_CASE(720, "spots: a node sending 10 000 spots in one second") {
     const QStringList lines = spotLines(10000);
     FloodNode node(lines);
     settings.setClusterTelnet(QStringLiteral("127.0.0.1:%1").arg(node.port()));
-    kastlog::spots::SpotsWindow w(settings, QStringLiteral("ON4BENCH"), [log] { return kastlog::readTextFile(log).lines; });
+    kastlog::ui::QtMessageBox messages;
+    kastlog::spots::SpotsWindow w(settings, QStringLiteral("ON4BENCH"), [log] { return kastlog::readTextFile(log).lines; }, messages);
     int received = 0;
     QObject::connect(&w.client(), &kastlog::spots::NodeClient::lineReceived, [&received] { ++received; });
     w.show();

@@ -56,7 +56,7 @@ void MainWindow::Mnu_Spots_Click() {
     auto *w = qobject_cast<spots::SpotsWindow *>(m_spots.data());
     if (!w) {
         auto logLines = [this] { return readTextFile(logFileName()).lines; };
-        w = new spots::SpotsWindow(*m_s.settings, QString(m_call).replace(u'_', u'/'), logLines, this);
+        w = new spots::SpotsWindow(*m_s.settings, m_call, logLines, *m_s.messages, this);
         w->setAttribute(Qt::WA_DeleteOnClose);
         new ReferenceOffer(Ind_A, Ref_A, w);
         connect(w, &spots::SpotsWindow::spotChosen, this, &MainWindow::takeSpot);
