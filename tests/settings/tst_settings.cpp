@@ -28,6 +28,7 @@ private slots:
     void dateAutoIsReturnedAsStored();
     void stationsKeepTheirOwnSections();
     void serversHaveDefaultsAndCanBeChanged();
+    void clusterLoginAndCommands();
     void perUserStoreAndProgramDirectory();
 };
 
@@ -229,6 +230,25 @@ void TestSettings::serversHaveDefaultsAndCanBeChanged() {
     s.setValue(QStringLiteral("Setup "), QStringLiteral("Serveur DNJ"), QStringLiteral("dnj.example"));
     QCOMPARE(s.serveurCluster(), QStringLiteral("dx.example"));
     QCOMPARE(s.serveurDnj(), QStringLiteral("dnj.example"));
+}
+
+// The node's login follows the station while none of its own is given; "sh/dx 50" is sent
+// unless the commands are set, even to nothing; the beep is per station and off at first.
+void TestSettings::clusterLoginAndCommands() {
+    TestDirs dirs;
+    Settings s(dirs.configPath());
+    QCOMPARE(s.clusterCommandes(), QStringLiteral("sh/dx 50"));
+    QCOMPARE(s.clusterIndicatif(QStringLiteral("ON4AB/P")), QStringLiteral("ON4AB/P"));
+    s.setClusterIndicatif(QString());
+    QCOMPARE(s.clusterIndicatif(QStringLiteral("ON4AB/P")), QStringLiteral("ON4AB/P"));
+    s.setClusterIndicatif(QStringLiteral("ON4ZZ"));
+    QCOMPARE(s.clusterIndicatif(QStringLiteral("ON4AB/P")), QStringLiteral("ON4ZZ"));
+    s.setValue(QStringLiteral("Setup "), QStringLiteral("Cluster Commandes"), QString());
+    QCOMPARE(s.clusterCommandes(), QString());
+    QCOMPARE(s.signalSonore(QStringLiteral("ON4AB_P")), false);
+    s.setSignalSonore(QStringLiteral("ON4AB_P"), true);
+    QCOMPARE(s.signalSonore(QStringLiteral("ON4AB_P")), true);
+    QCOMPARE(s.signalSonore(QStringLiteral("ON4CD")), false);
 }
 
 void TestSettings::perUserStoreAndProgramDirectory() {
