@@ -259,9 +259,10 @@ private:
     }
     void addField(qsizetype nameStart, qsizetype nameSize, qsizetype valueStart, qsizetype len) {
         AdifRecord &rec = m_records.rec;
-        if (rec.fields.isEmpty() && rec.fields.capacity() == 0) {  // records of one file are alike
-            rec.fields.reserve(16);
-            rec.text.reserve(256);
+        if (rec.fields.capacity() == 0) {  // records of one file are alike: room for the last one's
+            const AdifRecord *last = m_file.records.isEmpty() ? nullptr : &m_file.records.constLast();
+            rec.fields.reserve(last ? last->fields.size() : 16);
+            rec.text.reserve(last ? last->text.size() + 16 : 256);
         }
         const char *v = m_data + valueStart;
         const qsizetype at = rec.text.size();

@@ -168,7 +168,16 @@ void appendShown(QString &shown, QStringView value) {
 }
 }  // namespace
 
-QString MappedQso::shownValue(Shown which) const {
+QString recordValue(const QString &record, MappedQso::Shown which) {
+    static constexpr struct {
+        int col, width;
+    } Columns[] = {{rec::CallCol, rec::CallWidth}, {rec::RefCol, rec::RefWidth},   {rec::DateCol, rec::DateWidth},
+                   {rec::TimeCol, rec::TimeWidth}, {rec::BandCol, rec::BandWidth}, {rec::ModeCol, rec::ModeWidth}};
+    return trimmedColumn(record, Columns[which].col, Columns[which].width);
+}
+
+QString MappedQso::value(Shown which) const {
+    if (taken()) return recordValue(record, which);
     qsizetype from = 0;
     for (int k = 0; k < which; ++k) {
         from = shown.indexOf(Separator, from);
@@ -178,13 +187,6 @@ QString MappedQso::shownValue(Shown which) const {
     const qsizetype to = shown.indexOf(Separator, from);
     return to < 0 ? QString() : shown.mid(from, to - from);
 }
-
-QString MappedQso::call() const { return taken() ? trimmedColumn(record, rec::CallCol, rec::CallWidth) : shownValue(Call); }
-QString MappedQso::reference() const { return taken() ? column(record, rec::RefCol, rec::RefWidth) : shownValue(Reference); }
-QString MappedQso::date() const { return taken() ? column(record, rec::DateCol, rec::DateWidth) : shownValue(Date); }
-QString MappedQso::time() const { return taken() ? column(record, rec::TimeCol, rec::TimeWidth) : shownValue(Time); }
-QString MappedQso::band() const { return taken() ? trimmedColumn(record, rec::BandCol, rec::BandWidth) : shownValue(Band); }
-QString MappedQso::mode() const { return taken() ? trimmedColumn(record, rec::ModeCol, rec::ModeWidth) : shownValue(Mode); }
 
 MappedQso mapQso(const AdifRecord &r, const QString &station, FileKind kind, Confirmation *confirmation) {
     MappedQso m;

@@ -18,19 +18,17 @@ struct MappedQso {
     QString refusal;    // why it is not taken; empty when it can be
     QStringList warnings;  // shown in the preview, not refusals
     bool taken() const { return refusal.isEmpty(); }
+
     // As the preview and the command line name the QSO: the log's form of each field that
     // could be read, else the file's value.
-    QString call() const;
-    QString reference() const;
-    QString date() const;
-    QString time() const;
-    QString band() const;
-    QString mode() const;
-
     enum Shown { Call, Reference, Date, Time, Band, Mode };
+    QString value(Shown which) const;
+    QString reference() const { return value(Reference); }
     QString shown;  // a refused QSO's values in the order of Shown, each ended by U+001F
-    QString shownValue(Shown which) const;
 };
+
+// A field of a record as the preview shows it.
+QString recordValue(const QString &record, MappedQso::Shown which);
 
 // Refusal texts.
 namespace reason {

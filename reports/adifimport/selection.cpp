@@ -37,26 +37,7 @@ QString ImportPlan::countsLine() const {
 QString confirmedBy(QslSource source) { return QStringLiteral("confirmé (%1)").arg(sourceName(source)); }
 
 QString ImportLine::value(MappedQso::Shown which) const {
-    if (logLine.isEmpty()) {
-        switch (which) {
-        case MappedQso::Call: return qso.call();
-        case MappedQso::Reference: return qso.reference();
-        case MappedQso::Date: return qso.date();
-        case MappedQso::Time: return qso.time();
-        case MappedQso::Band: return qso.band();
-        case MappedQso::Mode: return qso.mode();
-        }
-        return {};
-    }
-    switch (which) {
-    case MappedQso::Call: return trimmedColumn(logLine, rec::CallCol, rec::CallWidth);
-    case MappedQso::Reference: return trimmedColumn(logLine, rec::RefCol, rec::RefWidth);
-    case MappedQso::Date: return trimmedColumn(logLine, rec::DateCol, rec::DateWidth);
-    case MappedQso::Time: return trimmedColumn(logLine, rec::TimeCol, rec::TimeWidth);
-    case MappedQso::Band: return trimmedColumn(logLine, rec::BandCol, rec::BandWidth);
-    case MappedQso::Mode: return trimmedColumn(logLine, rec::ModeCol, rec::ModeWidth);
-    }
-    return {};
+    return logLine.isEmpty() ? qso.value(which) : recordValue(logLine, which);
 }
 
 namespace {
