@@ -1,11 +1,13 @@
 #include "app/commandline.h"
 
+#include "logstore/logstore.h"
 #include "mainwindow/instance.h"
 #include "reports/adifimport/importer.h"
 #include "settings/settings.h"
 #include "settings/stationcall.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace kastlog {
 
@@ -15,16 +17,18 @@ const QString Usage = QStringLiteral(
     "\n"
     "Sans option, ouvre la fenêtre du log.\n"
     "\n"
-    "  --import-adif FICHIER  importe les QSO de châteaux d'un fichier ADIF (.adi ou .adx)\n"
-    "                         dans le log de la station, sans fenêtre ; affiche les\n"
-    "                         comptes puis une ligne par QSO non importé\n"
+    "  --import-adif FICHIER  importe les QSO de châteaux et les confirmations QSL d'un\n"
+    "                         fichier ADIF (.adi ou .adx) dans le log de la station, sans\n"
+    "                         fenêtre ; affiche les comptes, une ligne par QSO non\n"
+    "                         importé, puis les avertissements\n"
     "  --station INDICATIF    la station dont le log reçoit les QSO (par défaut : celle\n"
-    "                         des réglages)\n"
+    "                         des réglages) ; son log est créé s'il n'existe pas\n"
     "  --help                 affiche cette aide\n"
     "  --version              affiche la version\n"
     "\n"
     "Code de sortie : 0 importation faite (même sans QSO importé), 1 fichier ou log\n"
-    "illisible ou impossible à écrire (log inchangé), 2 mauvais usage.\n");
+    "illisible, endommagé, sans QSO ou impossible à écrire (log inchangé), 2 mauvais\n"
+    "usage.\n");
 
 int badUsage(QTextStream &err, const QString &why) {
     err << "kastlog : " << why << "\n" << "Essayez « kastlog --help ».\n";
@@ -47,7 +51,7 @@ bool isProgramOption(const QString &arg) {
 }
 
 int commandLine(const QStringList &args, const QString &dataDir, const QString &defaultStation, QTextStream &out,
-                QTextStream &err) {
+                QTextStream &err, Settings *settings) {
     QString file, station;
     bool haveFile = false, haveStation = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -91,15 +95,38 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
         err << "kastlog : " << AlreadyRunning << "\n";
         return 1;
     }
-    const adifimport::PreparedImport p = adifimport::prepareImport(dataDir, station, file);
+    // A station named here whose log does not exist yet is created as the station dialog
+    // creates it: its log from the template, its first band and mode; it becomes the
+    // program's station when none is set up yet.
+    const auto createLog = [&] {
+        if (!haveStation || !ensureTemplate(dataDir) || !creationFichierLog(dataDir, station)) return false;
+        if (settings) {
+            settings->setBandeUtilisee(station, 0);
+            settings->setModeUtilise(station, 0);
+            if (settings->indicatifStation() == station::Placeholder) settings->setIndicatifStation(station);
+        }
+        out << "Nouveau log créé pour la station " << station::displayed(station) << " : "
+            << QDir(dataDir).filePath(files::logName(station)) << "\n";
+        return true;
+    };
+    const adifimport::PreparedImport p = adifimport::prepareImport(dataDir, station, file, createLog);
     if (!p.ok) {
         err << "kastlog : " << p.error << "\n";
         return 1;
     }
     out << p.plan.countsLine() << "\n";
     for (const adifimport::ImportLine &l : p.plan.lines)
-        if (l.outcome != adifimport::Outcome::Taken) out << adifimport::refusalLine(l) << "\n";
+        if (l.outcome != adifimport::Outcome::Taken && l.outcome != adifimport::Outcome::Confirmed)
+            out << adifimport::refusalLine(l) << "\n";
+    // The warnings the preview shows, after the refusals.
+    for (const adifimport::ImportLine &l : p.plan.lines)
+        for (const QString &w : adifimport::warningLines(l)) out << w << "\n";
     out.flush();
+    // A damaged file is imported whole or not at all from here: the operator mends it first.
+    if (!p.plan.fileProblem.isEmpty()) {
+        err << "kastlog : " << p.plan.fileProblem << " : rien n'est importé\n";
+        return 1;
+    }
     const adifimport::ImportWritten w = adifimport::writeImport(dataDir, station, p.plan);
     if (!w.history.ok)  // the QSOs are in the log all the same
         err << "kastlog : la sauvegarde du log n'a pas pu être faite : " << w.history.fileName << " : "
@@ -119,10 +146,11 @@ int runCommandLine(int argc, char **argv) {
     QTextStream out(stdout), err(stderr);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    // The settings are read only when no station is given.
+    // The settings are read only when no station is given, and written only for a new one.
     const bool needSettings = !args.contains(QLatin1String("--station"));
     const QString dir = programDirectory();
-    return commandLine(args, dir, needSettings ? Settings().indicatifStation() : QString(), out, err);
+    Settings settings;
+    return commandLine(args, dir, needSettings ? settings.indicatifStation() : QString(), out, err, &settings);
 }
 
 }  // namespace kastlog

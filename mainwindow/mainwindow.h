@@ -114,6 +114,7 @@ private:
     void passTo(QWidget *done, QWidget *next);
     void remember(QComboBox *combo, const QString &key);
     bool checkReport(QLineEdit *field);
+    bool takeModeForm();
     bool entryInProgress() const;
 
     // reference.cpp: the castle reference, the duplicate refusal, the automatic date
