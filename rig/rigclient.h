@@ -51,6 +51,7 @@ public:
 
     const Reading &reading() const { return m_reading; }
     bool isConnected() const;
+    qsizetype queued() const { return m_queue.size(); }  // requests waiting for their turn
 
 signals:
     // After every poll, and whenever the reading changes otherwise (loss, error, connection).
