@@ -83,6 +83,7 @@ void MainWindow::radioUpdated() {
     followRadio();
     const rig::Reading &r = m_rig->reading();
     Radio_Aff->setText(rig::describe(r));
+    Radio_Aff->setToolTip(Radio_Aff->text());  // a long reason may not fit beside the clocks
     // Red once the call has passed its check and the radio is no longer on the QSO's band.
     const QColor colour = !r.usable()                                  ? Gris
                           : Prenom_A->isEnabled() && radioLeftTheBand() ? QColor(Qt::red)
