@@ -308,6 +308,7 @@ void MainWindow::buildMenus() {
     QMenu *station = menu(QStringLiteral("Mnu_Station"), QStringLiteral("&Station"));
     item(station, QStringLiteral("Mnu_New_Indicatif"), QStringLiteral("&Nouvel indicatif"),
          [this] { Mnu_New_Indicatif_Click(); });
+    buildRadioItems(station);
     QMenu *liste = menu(QStringLiteral("Mnu_Liste"), QStringLiteral("&Liste"));
     item(liste, QStringLiteral("Mnu_C_Contacte"), QStringLiteral("&des Chateaux contactés"),
          [this] { open(m_openers.contacte); });
@@ -401,6 +402,7 @@ bool MainWindow::start() {
     selectListItem(m_lines->rowCount() - 1);
     st.setRevision(m_call, Version);
     Initialise_Saisie();
+    startRadio();
     return true;
 }
 

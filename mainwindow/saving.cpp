@@ -103,6 +103,7 @@ void MainWindow::reportUnconfirmed(const QString &what, const WriteResult &writt
 }
 
 void MainWindow::Valide_A_Click() {
+    if (!radioAgreesWithTheBand()) return;
     if (!m_s.messages->askYesNo(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
         resetAfterSave(Date_A->text());
         return;

@@ -75,6 +75,7 @@ void MainWindow::takeSpot(const spots::Spot &spot) {
     if (entryInProgress() || !Ind_A->isEnabled() || !Ind_A->text().isEmpty()) return m_s.messages->info(Busy);
     Bande_A->setCurrentIndex(Bande_A->findText(spot.band));
     Ind_A->setText(station::capitals(spot.call));  // as typed: a to z become capitals
+    tuneRadioTo(spot);
     if (m_spots)
         if (QObject *o = m_spots->findChild<QObject *>(QStringLiteral("ReferenceOffer"), Qt::FindDirectChildrenOnly))
             static_cast<ReferenceOffer *>(o)->offer(Ind_A->text(), spot.reference);

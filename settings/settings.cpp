@@ -98,6 +98,13 @@ void Settings::setSpotsNouveaux(bool only) {
 
 QString Settings::serveurCluster() const { return value(Setup, KeyCluster, DefaultServeurCluster); }
 QString Settings::serveurDnj() const { return value(Setup, KeyDnj, DefaultServeurDnj); }
+QString Settings::radioRigctld() const { return value(Setup, QStringLiteral("Radio Rigctld"), {}); }
+void Settings::setRadioRigctld(const QString &hostPort) { setValue(Setup, QStringLiteral("Radio Rigctld"), hostPort); }
+int Settings::radioIntervalle() const {
+    bool ok = false;
+    const int ms = value(Setup, QStringLiteral("Radio Intervalle"), {}).trimmed().toInt(&ok);
+    return ok ? qBound(100, ms, 10000) : 500;
+}
 
 int Settings::bandeUtilisee(const QString &call) const {
     return toIndex(value(stationSection(call), KeyBande, QStringLiteral("0")), LastBand);

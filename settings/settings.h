@@ -31,6 +31,11 @@ public:
     void setCheminRepertoire(const QString &dir);
     QString serveurCluster() const;              // host of the DX-cluster web pages
     QString serveurDnj() const;                  // host of the award's web pages
+    // The radio: rigctld's "host:port", empty for no radio (the default).
+    QString radioRigctld() const;
+    void setRadioRigctld(const QString &hostPort);
+    // Milliseconds between two readings of the radio: 500 when absent, kept within 100-10000.
+    int radioIntervalle() const;
     // The DX cluster node of the spots window, "host:port"; empty until the operator gives it.
     QString clusterTelnet() const;
     void setClusterTelnet(const QString &hostPort);

@@ -6,22 +6,7 @@
 
 namespace kastlog::spots {
 
-bool splitHostPort(const QString &text, QString &host, quint16 &port) {
-    const QString t = text.trimmed();
-    const qsizetype colon = t.lastIndexOf(u':');
-    if (colon <= 0) return false;
-    bool ok = false;
-    const uint p = t.mid(colon + 1).toUInt(&ok);
-    if (!ok || p == 0 || p > 65535) return false;
-    host = t.left(colon);
-    port = quint16(p);
-    return !host.contains(u' ');
-}
-
-int NodeClient::reconnectDelay(int n) {
-    if (n >= 4) return 60;
-    return 5 << qMax(0, n);
-}
+int NodeClient::reconnectDelay(int n) { return spots::reconnectDelay(n); }
 
 namespace {
 QTimer *singleShot(QObject *parent) {

@@ -17,9 +17,6 @@ class QTimer;
 
 namespace kastlog::spots {
 
-// "host:port" split; false when it is not of that form with a port 1-65535.
-bool splitHostPort(const QString &text, QString &host, quint16 &port);
-
 class NodeClient : public QObject {
     Q_OBJECT
 public:

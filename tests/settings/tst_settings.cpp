@@ -29,6 +29,8 @@ private slots:
     void stationsKeepTheirOwnSections();
     void serversHaveDefaultsAndCanBeChanged();
     void clusterLoginAndCommands();
+    void radioIntervalle_data();
+    void radioIntervalle();
     void perUserStoreAndProgramDirectory();
 };
 
@@ -46,6 +48,7 @@ void TestSettings::defaultsOfAFreshStore() {
     QCOMPARE(s.modeUtilise(QStringLiteral("FXXXX")), 0);
     QCOMPARE(s.dateAuto(QStringLiteral("FXXXX")), QStringLiteral("Oui"));
     QCOMPARE(s.bandeCluster(QStringLiteral("FXXXX")), 0);
+    QCOMPARE(s.radioRigctld(), QString());  // no radio
     QCOMPARE(s.value(QStringLiteral("Setup "), QStringLiteral("Revision"), QStringLiteral("absent")),
              QStringLiteral("absent"));
     // Reading writes nothing.
@@ -193,6 +196,27 @@ void TestSettings::indexKeys() {
     else if (key == QLatin1String("Mode Utilise")) got = s.modeUtilise(call);
     else got = s.bandeCluster(call);
     QCOMPARE(got, expected);
+}
+
+// Milliseconds between two readings of the radio: 500 unless a whole number says otherwise,
+// never so short that rigctld is flooded nor so long that the band lags behind.
+void TestSettings::radioIntervalle_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("absent") << QString() << 500;
+    QTest::newRow("250") << "250" << 250;
+    QTest::newRow("blanks round") << " 1000 " << 1000;
+    QTest::newRow("too short") << "20" << 100;
+    QTest::newRow("too long") << "60000" << 10000;
+    QTest::newRow("not a number") << "0,5 s" << 500;
+}
+
+void TestSettings::radioIntervalle() {
+    QFETCH(QString, stored);
+    TestDirs dirs;
+    Settings s(dirs.configPath());
+    if (!stored.isNull()) s.setValue(Settings::commonSection(), QStringLiteral("Radio Intervalle"), stored);
+    QTEST(s.radioIntervalle(), "ms");
 }
 
 void TestSettings::dateAutoIsReturnedAsStored() {
