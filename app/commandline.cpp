@@ -37,17 +37,39 @@ int badUsage(QTextStream &err, const QString &why) {
 }
 }  // namespace
 
-bool isProgramOption(const QString &arg) {
-    if (arg == QLatin1String("-h")) return true;
-    if (!arg.startsWith(QLatin1String("--"))) return false;
-    // The toolkit's own options, which it also takes with two dashes, go to the window.
-    static const char *const toolkit[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
-                                          "stylesheet", "qwindowgeometry", "qwindowtitle", "qwindowicon",
-                                          "reverse", "session", "widgetcount", "display", "geometry",
-                                          "webEngineArgs"};
-    for (const char *t : toolkit)
-        if (arg.mid(2) == QLatin1String(t)) return false;
-    return true;
+QStringList programArguments(const QStringList &args) {
+    // The toolkit's own options (Qt takes them with one dash or two) and whether a value
+    // follows; the X11 ones are the xcb platform's.
+    struct ToolkitOption {
+        const char *name;
+        bool value;
+    };
+    static const ToolkitOption toolkit[] = {
+        {"platform", true},    {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+        {"style", true},       {"stylesheet", true},         {"session", true},       {"qwindowgeometry", true},
+        {"qwindowtitle", true}, {"qwindowicon", true},       {"reverse", false},      {"widgetcount", false},
+        {"display", true},     {"geometry", true},           {"title", true},         {"icon", true},
+        {"name", true},        {"nograb", false},            {"dograb", false},       {"sync", false}};
+    QStringList own;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        // What follows belongs to the browser.
+        if (a == QLatin1String("--webEngineArgs")) break;
+        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2)
+                             : a.startsWith(QLatin1Char('-')) ? a.mid(1)
+                                                               : QString();
+        const ToolkitOption *match = nullptr;
+        for (const ToolkitOption &t : toolkit)
+            if (name == QLatin1String(t.name) ||
+                (t.value && name.startsWith(QLatin1String(t.name) + QLatin1Char('='))))  // -style=fusion
+                match = &t;
+        if (!match) {
+            own << a;
+            continue;
+        }
+        if (match->value && !name.contains(QLatin1Char('='))) ++i;  // its value
+    }
+    return own;
 }
 
 int commandLine(const QStringList &args, const QString &dataDir, const QString &defaultStation, QTextStream &out,
@@ -73,7 +95,8 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
             (isFile ? haveFile : haveStation) = true;
             continue;
         }
-        return badUsage(err, QStringLiteral("option inconnue : ") + a);
+        return badUsage(err, (a.startsWith(QLatin1Char('-')) ? QStringLiteral("option inconnue : ")
+                                                             : QStringLiteral("argument inattendu : ")) + a);
     }
     if (!haveFile) return badUsage(err, QStringLiteral("--station va avec --import-adif FICHIER"));
 
@@ -139,13 +162,14 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
 }
 
 int runCommandLine(int argc, char **argv) {
-    if (argc < 2 || !isProgramOption(QString::fromLocal8Bit(argv[1]))) return -1;
+    QStringList given;
+    for (int i = 1; i < argc; ++i) given << QString::fromLocal8Bit(argv[i]);
+    const QStringList args = programArguments(given);
+    if (args.isEmpty()) return -1;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("DNJ"));
     QCoreApplication::setApplicationName(QStringLiteral("KASTLOG"));
     QTextStream out(stdout), err(stderr);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
     // The settings are read only when no station is given, and written only for a new one.
     const bool needSettings = !args.contains(QLatin1String("--station"));
     const QString dir = programDirectory();

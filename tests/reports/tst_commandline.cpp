@@ -44,6 +44,7 @@ private slots:
         QTest::newRow("no file") << QStringList{"--import-adif"} << 2 << "";
         QTest::newRow("station alone") << QStringList{"--station", "F1ABC"} << 2 << "";
         QTest::newRow("unknown") << QStringList{"--import-adif", "x.adi", "--bogus"} << 2 << "";
+        QTest::newRow("bare file name") << QStringList{"wsjtx_log.adi"} << 2 << "";
         QTest::newRow("twice") << QStringList{"--import-adif", "x.adi", "--import-adif", "y.adi"} << 2 << "";
         QTest::newRow("bad station") << QStringList{"--import-adif", "x.adi", "--station", "F1 ABC"} << 2 << "";
     }
@@ -58,9 +59,27 @@ private slots:
         QCOMPARE(r.err.isEmpty(), code == 0);
     }
 
-    void firstArgumentDecidesTheWindow() {
-        QVERIFY(isProgramOption("--import-adif") && isProgramOption("--bogus") && isProgramOption("-h"));
-        QVERIFY(!isProgramOption("--platform") && !isProgramOption("-platform") && !isProgramOption("file.adi"));
+    // Whatever is not the toolkit's own goes to the command line; nothing left: the window.
+    void toolkitArgumentsGoToTheWindow_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("own");
+        QTest::newRow("none") << QStringList{} << QStringList{};
+        QTest::newRow("platform and value") << QStringList{"-platform", "offscreen"} << QStringList{};
+        QTest::newRow("two dashes") << QStringList{"--platform", "xcb", "--reverse"} << QStringList{};
+        QTest::newRow("style=") << QStringList{"-style=fusion", "-display", ":1"} << QStringList{};
+        QTest::newRow("browser's") << QStringList{"--webEngineArgs", "--foo", "x.adi"} << QStringList{};
+        QTest::newRow("help") << QStringList{"-h"} << QStringList{"-h"};
+        QTest::newRow("unknown") << QStringList{"--bogus"} << QStringList{"--bogus"};
+        QTest::newRow("short") << QStringList{"-platform", "offscreen", "-v"} << QStringList{"-v"};
+        QTest::newRow("file") << QStringList{"file.adi"} << QStringList{"file.adi"};
+        QTest::newRow("import among toolkit's")
+            << QStringList{"-platform", "offscreen", "--import-adif", "x.adi", "-reverse"}
+            << QStringList{"--import-adif", "x.adi"};
+    }
+    void toolkitArgumentsGoToTheWindow() {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, own);
+        QCOMPARE(programArguments(args), own);
     }
 
     // Exit 1 leaves the log as it was; exit 0 when done, even with nothing left to take.
