@@ -48,7 +48,7 @@ double processorSeconds(qint64 pid) {
 
 }  // namespace
 
-BENCH_CASE(720, "radio: a change at the dummy radio to the new band in Bande_A") {
+BENCH_CASE(730, "radio: a change at the dummy radio to the new band in Bande_A") {
     kastlog::test::Rigctld daemon;
     if (!daemon.started()) return (void)std::printf("  %s\n", qPrintable(daemon.why()));
     const QString dir = bench::scratchDir() + QStringLiteral("/radio");
@@ -95,7 +95,7 @@ BENCH_CASE(720, "radio: a change at the dummy radio to the new band in Bande_A")
     std::printf("  slowest %.1f ms\n", *std::max_element(ms.begin(), ms.end()));
 }
 
-BENCH_CASE(721, "radio: processor time of the idle program polling the dummy radio") {
+BENCH_CASE(731, "radio: processor time of the idle program polling the dummy radio") {
 #ifdef KASTLOG_PROGRAM
     kastlog::test::Rigctld daemon;
     if (!daemon.started()) return (void)std::printf("  %s\n", qPrintable(daemon.why()));
