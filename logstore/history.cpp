@@ -2,6 +2,7 @@
 
 #include "logstore/clock.h"
 #include "logstore/record.h"
+#include "logstore/rulecore.h"
 
 #include <QDir>
 #include <QHash>
@@ -149,16 +150,36 @@ QString qsoSummary(const QString &record) {
 }
 
 QString describeChange(const QStringList &from, const QStringList &to) {
-    const LineDiff d = diffLines(from, to);
-    const qsizetype a = d.added.size(), r = d.removed.size();
+    LineDiff d = diffLines(from, to);
+    // A line that only took the QSL mark was confirmed (an import of confirmations).
+    QHash<QString, int> added;
+    for (const QString &l : d.added) ++added[l];
+    QStringList confirmed, removed;
+    for (const QString &l : std::as_const(d.removed)) {
+        const QString marked = rules::core::withQslMark(QStringView(l));
+        if (marked != l && added.value(marked) > 0) {
+            --added[marked];
+            confirmed.append(l);
+        } else {
+            removed.append(l);
+        }
+    }
+    d.removed = removed;
+    d.added.removeIf([&](const QString &l) {
+        int &left = added[l];
+        return left-- <= 0;  // the first ones that remain count as added
+    });
+    const qsizetype a = d.added.size(), r = d.removed.size(), c = confirmed.size();
     auto many = [](qsizetype n, const char *what) { return QStringLiteral("%1 QSO %2").arg(n).arg(QString::fromUtf8(what)); };
-    if (a == 0 && r == 0) return QStringLiteral("aucun QSO changé");
-    if (a == 1 && r == 1) return QStringLiteral("QSO modifié : ") + qsoSummary(d.removed.first());
+    if (a == 0 && r == 0 && c == 0) return QStringLiteral("aucun QSO changé");
+    if (a == 1 && r == 1 && c == 0) return QStringLiteral("QSO modifié : ") + qsoSummary(d.removed.first());
     QStringList parts;
     if (a == 1) parts.append(QStringLiteral("QSO ajouté : ") + qsoSummary(d.added.first()));
     else if (a > 1) parts.append(many(a, "ajoutés"));
     if (r == 1) parts.append(QStringLiteral("QSO supprimé : ") + qsoSummary(d.removed.first()));
     else if (r > 1) parts.append(many(r, "supprimés"));
+    if (c == 1) parts.append(QStringLiteral("QSO confirmé : ") + qsoSummary(confirmed.first()));
+    else if (c > 1) parts.append(many(c, "confirmés"));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -62,8 +62,9 @@ public:
     ChangeResult modifieQso(const QString &newRecord, const QString &oldRecord) const;
     // Deletes one line equal to `record`: the `occurrence`-th of them (from 0), or the last.
     ChangeResult supprimeQso(const QString &record, qsizetype occurrence = 0) const;
-    // Many new records in one rewrite, each placed by date and time as insereQso places one.
-    ChangeResult importeQsos(const QStringList &records) const;
+    // Many new records in one rewrite, each placed by date and time as insereQso places one;
+    // the lines equal to one of `marks` take the QSL mark in the same rewrite.
+    ChangeResult importeQsos(const QStringList &records, const QStringList &marks = {}) const;
 
     // Takes the precedent content back (the content before the last change); the log as it
     // was becomes the precedent, so a second undo redoes the change.
