@@ -142,40 +142,6 @@ private slots:
         QCOMPARE(h.infos().size(), 3);
     }
 
-    // Save A, the folder read-only, save B and C: Ctrl+Z says why it cannot undo and leaves
-    // the three; once a change is kept again, Ctrl+Z takes back that one only.
-    void undoAfterAFailedHistoryWrite() {
-        Harness h;
-        h.station(Q1, {L});
-        QVERIFY(h.start());
-        h.typeQso(QStringLiteral("F6ABC"), QStringLiteral("JEAN"), QStringLiteral("NM047"));
-        h.save();
-        {
-            ReadOnlyDirectory ro(history::folderPath(h.dirs.dataDir()));
-            QVERIFY(ro.inForce());
-            h.typeQso(QStringLiteral("DL1AB"), QString(), QStringLiteral("LU002"));
-            h.save();
-            h.typeQso(QStringLiteral("G4XYZ"), QString(), QStringLiteral("HT010"));
-            h.save();
-            QCOMPARE(h.infos().size(), 2);
-            h.messages.clear();
-            ctrlZ(h.w(QStringLiteral("Ind_A")));
-        }
-        QCOMPARE(h.messages.questions, QStringList());
-        QCOMPARE(h.infos().size(), 1);
-        QVERIFY2(h.infos().first().startsWith(QStringLiteral("La dernière modification ne peut pas être annulée.")), qPrintable(h.infos().first()));
-        QVERIFY(h.infos().first().contains(QStringLiteral("le log a changé depuis la dernière modification gardée")));
-        QCOMPARE(h.logLines(Q1).size(), 4);
-        const QByteArray fourQsos = h.dirs.readFile(LogFile);
-        h.typeQso(QStringLiteral("K1ZZ"), QString(), QStringLiteral("BR001"));
-        h.save();
-        h.messages.clear();
-        ctrlZ(h.w(QStringLiteral("Ind_A")));
-        QCOMPARE(h.messages.questions.size(), 1);
-        QVERIFY(h.messages.questions.first().endsWith(QStringLiteral("QSO ajouté : K1ZZ BR001 19/07/08 14:05 1.8 Mhz")));
-        QCOMPARE(h.dirs.readFile(LogFile), fourQsos);
-    }
-
     // Undo and restore wait for the QSO typed, inserted or edited: a message, nothing changed,
     // the entry kept.
     void undoAndRestoreWaitForTheEntry_data() {
