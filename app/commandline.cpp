@@ -1,11 +1,13 @@
 #include "app/commandline.h"
 
+#include "logstore/logstore.h"
 #include "mainwindow/instance.h"
 #include "reports/adifimport/importer.h"
 #include "settings/settings.h"
 #include "settings/stationcall.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace kastlog {
 
@@ -15,16 +17,18 @@ const QString Usage = QStringLiteral(
     "\n"
     "Sans option, ouvre la fenêtre du log.\n"
     "\n"
-    "  --import-adif FICHIER  importe les QSO de châteaux d'un fichier ADIF (.adi ou .adx)\n"
-    "                         dans le log de la station, sans fenêtre ; affiche les\n"
-    "                         comptes puis une ligne par QSO non importé\n"
+    "  --import-adif FICHIER  importe les QSO de châteaux et les confirmations QSL d'un\n"
+    "                         fichier ADIF (.adi ou .adx) dans le log de la station, sans\n"
+    "                         fenêtre ; affiche les comptes, une ligne par QSO non\n"
+    "                         importé, puis les avertissements\n"
     "  --station INDICATIF    la station dont le log reçoit les QSO (par défaut : celle\n"
-    "                         des réglages)\n"
+    "                         des réglages) ; son log est créé s'il n'existe pas\n"
     "  --help                 affiche cette aide\n"
     "  --version              affiche la version\n"
     "\n"
     "Code de sortie : 0 importation faite (même sans QSO importé), 1 fichier ou log\n"
-    "illisible ou impossible à écrire (log inchangé), 2 mauvais usage.\n");
+    "illisible, endommagé, sans QSO ou impossible à écrire (log inchangé), 2 mauvais\n"
+    "usage.\n");
 
 int badUsage(QTextStream &err, const QString &why) {
     err << "kastlog : " << why << "\n" << "Essayez « kastlog --help ».\n";
@@ -33,21 +37,43 @@ int badUsage(QTextStream &err, const QString &why) {
 }
 }  // namespace
 
-bool isProgramOption(const QString &arg) {
-    if (arg == QLatin1String("-h")) return true;
-    if (!arg.startsWith(QLatin1String("--"))) return false;
-    // The toolkit's own options, which it also takes with two dashes, go to the window.
-    static const char *const toolkit[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
-                                          "stylesheet", "qwindowgeometry", "qwindowtitle", "qwindowicon",
-                                          "reverse", "session", "widgetcount", "display", "geometry",
-                                          "webEngineArgs"};
-    for (const char *t : toolkit)
-        if (arg.mid(2) == QLatin1String(t)) return false;
-    return true;
+QStringList programArguments(const QStringList &args) {
+    // The toolkit's own options (Qt takes them with one dash or two) and whether a value
+    // follows; the X11 ones are the xcb platform's.
+    struct ToolkitOption {
+        const char *name;
+        bool value;
+    };
+    static const ToolkitOption toolkit[] = {
+        {"platform", true},    {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+        {"style", true},       {"stylesheet", true},         {"session", true},       {"qwindowgeometry", true},
+        {"qwindowtitle", true}, {"qwindowicon", true},       {"reverse", false},      {"widgetcount", false},
+        {"display", true},     {"geometry", true},           {"title", true},         {"icon", true},
+        {"name", true},        {"nograb", false},            {"dograb", false},       {"sync", false}};
+    QStringList own;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        // What follows belongs to the browser.
+        if (a == QLatin1String("--webEngineArgs")) break;
+        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2)
+                             : a.startsWith(QLatin1Char('-')) ? a.mid(1)
+                                                               : QString();
+        const ToolkitOption *match = nullptr;
+        for (const ToolkitOption &t : toolkit)
+            if (name == QLatin1String(t.name) ||
+                (t.value && name.startsWith(QLatin1String(t.name) + QLatin1Char('='))))  // -style=fusion
+                match = &t;
+        if (!match) {
+            own << a;
+            continue;
+        }
+        if (match->value && !name.contains(QLatin1Char('='))) ++i;  // its value
+    }
+    return own;
 }
 
 int commandLine(const QStringList &args, const QString &dataDir, const QString &defaultStation, QTextStream &out,
-                QTextStream &err) {
+                QTextStream &err, Settings *settings) {
     QString file, station;
     bool haveFile = false, haveStation = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -69,7 +95,8 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
             (isFile ? haveFile : haveStation) = true;
             continue;
         }
-        return badUsage(err, QStringLiteral("option inconnue : ") + a);
+        return badUsage(err, (a.startsWith(QLatin1Char('-')) ? QStringLiteral("option inconnue : ")
+                                                             : QStringLiteral("argument inattendu : ")) + a);
     }
     if (!haveFile) return badUsage(err, QStringLiteral("--station va avec --import-adif FICHIER"));
 
@@ -91,15 +118,38 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
         err << "kastlog : " << AlreadyRunning << "\n";
         return 1;
     }
-    const adifimport::PreparedImport p = adifimport::prepareImport(dataDir, station, file);
+    // A station named here whose log does not exist yet is created as the station dialog
+    // creates it: its log from the template, its first band and mode; it becomes the
+    // program's station when none is set up yet.
+    const auto createLog = [&] {
+        if (!haveStation || !ensureTemplate(dataDir) || !creationFichierLog(dataDir, station)) return false;
+        if (settings) {
+            settings->setBandeUtilisee(station, 0);
+            settings->setModeUtilise(station, 0);
+            if (settings->indicatifStation() == station::Placeholder) settings->setIndicatifStation(station);
+        }
+        out << "Nouveau log créé pour la station " << station::displayed(station) << " : "
+            << QDir(dataDir).filePath(files::logName(station)) << "\n";
+        return true;
+    };
+    const adifimport::PreparedImport p = adifimport::prepareImport(dataDir, station, file, createLog);
     if (!p.ok) {
         err << "kastlog : " << p.error << "\n";
         return 1;
     }
     out << p.plan.countsLine() << "\n";
     for (const adifimport::ImportLine &l : p.plan.lines)
-        if (l.outcome != adifimport::Outcome::Taken) out << adifimport::refusalLine(l) << "\n";
+        if (l.outcome != adifimport::Outcome::Taken && l.outcome != adifimport::Outcome::Confirmed)
+            out << adifimport::refusalLine(l) << "\n";
+    // The warnings the preview shows, after the refusals.
+    for (const adifimport::ImportLine &l : p.plan.lines)
+        for (const QString &w : adifimport::warningLines(l)) out << w << "\n";
     out.flush();
+    // A damaged file is imported whole or not at all from here: the operator mends it first.
+    if (!p.plan.fileProblem.isEmpty()) {
+        err << "kastlog : " << p.plan.fileProblem << " : rien n'est importé\n";
+        return 1;
+    }
     const adifimport::ImportWritten w = adifimport::writeImport(dataDir, station, p.plan);
     for (const history::KeptProblem &k : history::problems(w.history))  // the QSOs are in the log all the same
         err << "kastlog : " << k.what << " : " << k.fileName << " : " << k.reason << "\n";
@@ -111,17 +161,19 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
 }
 
 int runCommandLine(int argc, char **argv) {
-    if (argc < 2 || !isProgramOption(QString::fromLocal8Bit(argv[1]))) return -1;
+    QStringList given;
+    for (int i = 1; i < argc; ++i) given << QString::fromLocal8Bit(argv[i]);
+    const QStringList args = programArguments(given);
+    if (args.isEmpty()) return -1;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("DNJ"));
     QCoreApplication::setApplicationName(QStringLiteral("KASTLOG"));
     QTextStream out(stdout), err(stderr);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    // The settings are read only when no station is given.
+    // The settings are read only when no station is given, and written only for a new one.
     const bool needSettings = !args.contains(QLatin1String("--station"));
     const QString dir = programDirectory();
-    return commandLine(args, dir, needSettings ? Settings().indicatifStation() : QString(), out, err);
+    Settings settings;
+    return commandLine(args, dir, needSettings ? settings.indicatifStation() : QString(), out, err, &settings);
 }
 
 }  // namespace kastlog

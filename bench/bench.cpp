@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -10,6 +11,8 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <map>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -110,11 +113,59 @@ QString scratchDir() {
     return dir.path();
 }
 
+namespace {
+std::map<QByteArray, ChildCase> &children() {
+    static std::map<QByteArray, ChildCase> c;
+    return c;
+}
+}  // namespace
+
+ChildRegistrar::ChildRegistrar(const char *name, ChildCase c) { children().emplace(name, std::move(c)); }
+
+QString selfPath() { return QCoreApplication::applicationFilePath(); }
+
+qint64 peakMemory(const QString &program, const QStringList &args, const QStringList &env, int *code) {
+    // Everything the child needs is made before the fork: after it, only exec.
+    std::vector<QByteArray> argBytes{QFile::encodeName(program)}, envBytes;
+    for (const QString &a : args) argBytes.push_back(a.toLocal8Bit());
+    for (const QString &e : QProcessEnvironment::systemEnvironment().toStringList() + env) envBytes.push_back(e.toLocal8Bit());
+    std::vector<char *> argv, envp;
+    for (QByteArray &a : argBytes) argv.push_back(a.data());
+    for (QByteArray &e : envBytes) envp.push_back(e.data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        ::execve(argv[0], argv.data(), envp.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    struct rusage usage {};
+    if (::wait4(pid, &status, 0, &usage) != pid) return -1;
+    if (code) *code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return qint64(usage.ru_maxrss) * 1024;
+}
+
 }  // namespace bench
 
 int main(int argc, char **argv) {
     // The window cases need a QApplication; they create one through this hook if present.
     extern int benchMain(int, char **, const std::function<void()> &);
+    if (argc >= 3 && QByteArray(argv[1]) == "--child") {
+        const auto c = bench::children().find(QByteArray(argv[2]));
+        if (c == bench::children().end()) return 2;
+        int code = 0;
+        benchMain(argc, argv, [&] {
+            QStringList args = QCoreApplication::arguments();
+            args.remove(0, 3);
+            code = c->second(args);
+        });
+        return code;
+    }
     // An argument keeps only the cases whose name contains it.
     const QByteArray only = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     return benchMain(argc, argv, [only] {

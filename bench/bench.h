@@ -2,6 +2,7 @@
 // A small benchmark runner: cases register themselves, run in order, and print
 // "NAME: median N ms" lines (and "ratio Nx" to a floor where one applies).
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace bench {
@@ -32,6 +33,20 @@ AgainstFloor medianAgainstFloor(int runs, const QString &source, const QString &
 
 // A fresh temporary directory that lives until the program ends.
 QString scratchDir();
+
+// Part of a case that runs in a process of its own, so that its peak memory is its own:
+// registered under a name, run as `kastlog_bench --child NAME ARGS...` inside the QApplication;
+// it returns the exit code.
+using ChildCase = std::function<int(const QStringList &args)>;
+struct ChildRegistrar {
+    ChildRegistrar(const char *name, ChildCase c);
+};
+// This benchmark program, to start a child case with.
+QString selfPath();
+// Runs `program` with `args`, the environment plus `env` ("NAME=value"), its output thrown
+// away, to its end: its peak resident memory in bytes, -1 when it could not run. `code`
+// receives its exit code.
+qint64 peakMemory(const QString &program, const QStringList &args, const QStringList &env = {}, int *code = nullptr);
 
 }  // namespace bench
 

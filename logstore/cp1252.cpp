@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace kastlog::cp1252 {
@@ -89,6 +90,56 @@ void toCapitals(QChar *text, qsizetype n) {
 }
 
 bool canEncode(const QString &text) { return firstUnencodable(text).isNull(); }
+
+namespace {
+// Letters that decompose to nothing the code page holds.
+constexpr struct {
+    char16_t letter;
+    const char *nearest;
+} Undecomposed[] = {
+    {u'ł', "l"}, {u'Ł', "L"}, {u'đ', "d"}, {u'Đ', "D"}, {u'ı', "i"}, {u'ħ', "h"}, {u'Ħ', "H"},
+    {u'ŀ', "l"}, {u'Ŀ', "L"}, {u'ŧ', "t"}, {u'Ŧ', "T"}, {u'ĸ', "k"}, {u'ŋ', "n"}, {u'Ŋ', "N"},
+    {u'ſ', "s"}, {u'ŉ', "n"}, {u'ĳ', "ij"}, {u'Ĳ', "IJ"}, {u'ƀ', "b"}, {u'ɨ', "i"}, {u'ʉ', "u"},
+};
+
+// Appends the plain letters of `c`; false when it has none the code page holds.
+bool appendPlain(char16_t c, const Tables &t, QString &out) {
+    for (const auto &u : Undecomposed)
+        if (u.letter == c) {
+            out += QLatin1String(u.nearest);
+            return true;
+        }
+    const bool held = c < 0x80 || t.toByte(c) >= 0;
+    if (c < 0x80 || !QChar(c).isLetter()) {
+        if (held) out += QChar(c);
+        return held;
+    }
+    // The letter without its accents: its canonical decomposition, marks left out; a letter
+    // with none to drop (æ, ø, ß) stays what it is.
+    const QString parts = QString(QChar(c)).normalized(QString::NormalizationForm_D);
+    QString plain;
+    for (QChar p : parts)
+        if (!p.isMark()) plain += p;
+    const bool plainHeld = !plain.isEmpty() && std::all_of(plain.begin(), plain.end(), [&](QChar p) {
+        return p.unicode() < 0x80 || t.toByte(p.unicode()) >= 0;
+    });
+    if (plainHeld) out += plain;
+    else if (held) out += QChar(c);
+    return plainHeld || held;
+}
+}  // namespace
+
+bool nearestLetters(QStringView text, QString &out) {
+    const Tables &t = tables();
+    out = text.toString();
+    const bool whole =
+        std::all_of(text.begin(), text.end(), [&](QChar c) { return c.unicode() < 0x80 || t.toByte(c.unicode()) >= 0; });
+    if (whole) return true;
+    out.clear();
+    for (QChar c : text)
+        if (!appendPlain(c.unicode(), t, out)) return false;
+    return true;
+}
 
 bool encode(const QString &text, QByteArray &out) {
     const Tables &t = tables();

@@ -23,6 +23,12 @@ bool canEncode(const QString &text);
 // The first character the code page cannot hold, or a null QChar when there is none.
 QChar firstUnencodable(const QString &text);
 
+// `text` as the code page can hold it: as it is when it can; else in plain letters, every
+// letter without its accents ("Jiří" is "Jiri", not a half-accented "Jirí"), from a small table
+// for letters with no accent to drop ("ł" is "l"). False when a character has no such letter
+// (a Greek letter, a symbol).
+bool nearestLetters(QStringView text, QString &out);
+
 // Encodes `text`; returns false (and leaves `out` unspecified) when a character cannot be held.
 bool encode(const QString &text, QByteArray &out);
 

@@ -2,6 +2,7 @@
 
 #include "logstore/clock.h"
 #include "logstore/record.h"
+#include "logstore/rulecore.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -320,16 +321,34 @@ QString qsoSummary(const QString &record) {
 }
 
 QString describeChange(const QStringList &from, const QStringList &to) {
-    const LineDiff d = diffLines(from, to);
+    LineDiff d = diffLines(from, to);
+    // A line that only took the QSL mark was confirmed (an import of confirmations).
+    QHash<QString, int> addedCount;
+    for (const QString &l : d.added) ++addedCount[l];
+    QStringList confirmed, gone;
+    for (const QString &l : std::as_const(d.removed)) {
+        const QString marked = rules::core::withQslMark(QStringView(l));
+        if (marked != l && addedCount.value(marked) > 0) {
+            --addedCount[marked];
+            confirmed.append(l);
+        } else {
+            gone.append(l);
+        }
+    }
+    d.removed = gone;
+    d.added.removeIf([&](const QString &l) {
+        int &left = addedCount[l];
+        return left-- <= 0;  // the first ones that remain count as added
+    });
     QStringList added, removed;  // the QSO among the lines
     std::copy_if(d.added.begin(), d.added.end(), std::back_inserter(added), isRecord);
     std::copy_if(d.removed.begin(), d.removed.end(), std::back_inserter(removed), isRecord);
-    const qsizetype a = added.size(), r = removed.size();
+    const qsizetype a = added.size(), r = removed.size(), c = confirmed.size();
     const qsizetype otherA = d.added.size() - a, otherR = d.removed.size() - r;
-    if (d.added.isEmpty() && d.removed.isEmpty()) return QStringLiteral("aucun QSO changé");
+    if (d.added.isEmpty() && d.removed.isEmpty() && c == 0) return QStringLiteral("aucun QSO changé");
     // A QSO replaced where it stood is an edit; one gone here and another come there are two
     // changes, told as such.
-    if (a == 1 && r == 1 && otherA == 0 && otherR == 0 && from.indexOf(removed.first()) == to.indexOf(added.first()))
+    if (a == 1 && r == 1 && c == 0 && otherA == 0 && otherR == 0 && from.indexOf(removed.first()) == to.indexOf(added.first()))
         return QStringLiteral("QSO modifié : ") + qsoSummary(removed.first());
     auto many = [](qsizetype n, const char *what) { return QStringLiteral("%1 QSO %2").arg(n).arg(QString::fromUtf8(what)); };
     auto others = [](qsizetype n, const char *what) {
@@ -343,6 +362,8 @@ QString describeChange(const QStringList &from, const QStringList &to) {
     if (r == 1) parts.append(QStringLiteral("QSO supprimé : ") + qsoSummary(removed.first()));
     else if (r > 1) parts.append(many(r, "supprimés"));
     if (otherR > 0) parts.append(others(otherR, "supprimé"));
+    if (c == 1) parts.append(QStringLiteral("QSO confirmé : ") + qsoSummary(confirmed.first()));
+    else if (c > 1) parts.append(many(c, "confirmés"));
     return parts.join(QStringLiteral(", "));
 }
 

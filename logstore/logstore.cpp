@@ -158,9 +158,10 @@ ChangeResult LogStore::supprimeQso(const QString &record) const {
     });
 }
 
-ChangeResult LogStore::importeQsos(const QStringList &records) const {
-    return rewrite(files::Temporaire6, records, [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
-        rules::core::insereTous(l, r, out);
+ChangeResult LogStore::importeQsos(const QStringList &records, const QStringList &marks) const {
+    const qsizetype count = records.size();
+    return rewrite(files::Temporaire6, records + marks, [count](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {
+        rules::core::insereEtMarque(l, r.first(count), r.sliced(count), out);
         return true;
     });
 }

@@ -61,8 +61,9 @@ public:
     ChangeResult insereQso(const QString &record) const;
     ChangeResult modifieQso(const QString &newRecord, const QString &oldRecord) const;
     ChangeResult supprimeQso(const QString &record) const;
-    // Many new records in one rewrite, each placed by date and time as insereQso places one.
-    ChangeResult importeQsos(const QStringList &records) const;
+    // Many new records in one rewrite, each placed by date and time as insereQso places one;
+    // the lines equal to one of `marks` take the QSL mark in the same rewrite.
+    ChangeResult importeQsos(const QStringList &records, const QStringList &marks = {}) const;
 
     // Whether the last change can be undone now, and the contents the undo would swap.
     history::UndoState undoState() const;

@@ -15,7 +15,7 @@ struct Row {
 
 // From the ADIF 3.1.4 mode and submode tables. A row with an empty submode stands for every
 // submode of its mode that has no row of its own.
-constexpr std::array<Row, 35> Table{{
+constexpr std::array<Row, 43> Table{{
     {"RTY", "RTTY", "", "ASCI"},
     {"RTM", "RTTYM", "", ""},
     {"PSK", "PSK", "",
@@ -54,9 +54,18 @@ constexpr std::array<Row, 35> Table{{
     {"M44", "MSK144", "", ""},
     {"M63", "MT63", "", ""},
     {"WSP", "WSPR", "", ""},
+    {"ISC", "ISCAT", "", "ISCAT-A ISCAT-B"},
+    {"OPR", "OPERA", "", "OPERA-BEACON OPERA-QSO"},
+    {"Q64", "QRA64", "", "QRA64A QRA64B QRA64C QRA64D QRA64E"},
+    {"WMR", "WINMOR", "", ""},
+    // Modes that fit the three columns, for the import-only names of their submodes.
+    {"JT4", "JT4", "", "JT4A JT4B JT4C JT4D JT4E JT4F JT4G"},
+    {"TOR", "TOR", "", "AMTORFEC GTOR NAVTEX SITORB"},
+    {"PAC", "PAC", "", "PAC2 PAC3 PAC4 PACTOR"},
+    {"PAX", "PAX", "", "PAX2"},
 }};
-// A few more modes of the ADIF table whose names fit the three columns need no row:
-// AM ATV CLO CW FAX FM FT8 JT4 JT9 PAC PAX PKT Q15 ROS SSB T10 TOR V4 VOI.
+// The other modes of the ADIF table fit the three columns and need no row:
+// AM ATV CLO CW FAX FM FT8 JT9 PKT Q15 ROS SSB T10 V4 VOI.
 
 bool same(QStringView a, const char *b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 
@@ -89,9 +98,31 @@ QString logForm(QStringView mode, QStringView submode) {
     return {};
 }
 
+const AdifNames *adifNames(QStringView form) {
+    // Every form is three letters: each row's form packed in capitals, compared as a number.
+    static const struct Packed {
+        quint64 key[Table.size()];
+        AdifNames names[Table.size()];
+        Packed() {
+            for (size_t i = 0; i < Table.size(); ++i) {
+                key[i] = pack(QLatin1String(Table[i].form));
+                names[i] = {QLatin1StringView(Table[i].mode), QLatin1StringView(Table[i].submode)};
+            }
+        }
+        static quint64 pack(QLatin1String f) {
+            return quint64(uchar(f[0].toLatin1())) << 32 | quint64(uchar(f[1].toLatin1())) << 16 | uchar(f[2].toLatin1());
+        }
+    } table;
+    if (form.size() != 3) return nullptr;
+    quint64 key = 0;
+    for (QChar c : form) key = key << 16 | (c >= u'a' && c <= u'z' ? c.unicode() - 32 : c.unicode());
+    for (size_t i = 0; i < Table.size(); ++i)
+        if (table.key[i] == key) return &table.names[i];
+    return nullptr;
+}
+
 AdifMode adifOf(QStringView form) {
-    for (const Row &row : Table)
-        if (same(form, row.form)) return {QLatin1String(row.mode), QLatin1String(row.submode)};
+    if (const AdifNames *n = adifNames(form)) return {QString(n->mode), QString(n->submode)};
     return {form.toString().toUpper(), {}};
 }
 

@@ -23,4 +23,11 @@ QString logForm(QStringView mode, QStringView submode = {});
 // is its own ADIF mode.
 AdifMode adifOf(QStringView form);
 
+// The same without a copy, for the export of a whole log: the names of the row of `form`
+// (any case), or null for a form the table does not know.
+struct AdifNames {
+    QLatin1StringView mode, submode;  // submode empty when the form stands for the whole mode
+};
+const AdifNames *adifNames(QStringView form);
+
 }  // namespace kastlog::modes

@@ -34,6 +34,11 @@ QStringList insereTous(const QStringList &lines, const QStringList &rs) {
     return apply(lines, [&](const Views &v, auto &&out) { core::insereTous(v, views, out); });
 }
 
+QStringList insereEtMarque(const QStringList &lines, const QStringList &rs, const QStringList &marks) {
+    QList<QStringView> news(rs.begin(), rs.end()), marked(marks.begin(), marks.end());
+    return apply(lines, [&](const Views &v, auto &&out) { core::insereEtMarque(v, news, marked, out); });
+}
+
 QStringList modifie(const QStringList &lines, const QString &n, const QString &o) {
     return apply(lines, [&](const Views &v, auto &&out) { core::modifie(v, QStringView(n), QStringView(o), out); });
 }

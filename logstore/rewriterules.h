@@ -14,6 +14,9 @@ QStringList insere(const QStringList &lines, const QString &r);
 // Every record of RS placed as `insere` places one; records of the same instant keep their
 // order, records without a readable instant go last.
 QStringList insereTous(const QStringList &lines, const QStringList &rs);
+// The same, and every line equal to one of MARKS takes the QSL mark "*" (column 107) in its
+// place, blanks added to a shorter line.
+QStringList insereEtMarque(const QStringList &lines, const QStringList &rs, const QStringList &marks);
 // Every line equal to O is replaced by N in place; no match: N is added at the end.
 QStringList modifie(const QStringList &lines, const QString &n, const QString &o);
 // Every line equal to D is dropped.

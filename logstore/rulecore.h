@@ -5,12 +5,15 @@
 // per character keeps); `out` receives the lines to write, in order.
 #include "logstore/instant.h"
 #include "logstore/numericprefix.h"
+#include "logstore/record.h"
 #include "logstore/textfile.h"
 
 #include <QByteArray>
 #include <QLatin1String>
+#include <QSet>
 #include <QStringView>
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 namespace kastlog::rules::core {
@@ -94,6 +97,49 @@ void insereTous(const Lines &lines, const Views &rs, Sink &&out) {
     }
     while (next < dated.size()) out(rs[dated[next++].index]);
     for (qsizetype i : undated) out(rs[i]);
+}
+
+// A line with the QSL mark "*" in its column (107), blanks added to a shorter line.
+inline QByteArray withQslMark(QLatin1String line) {
+    QByteArray out(line.data(), line.size());
+    if (out.size() < rec::QslCol) out.append(QByteArray(rec::QslCol - out.size(), ' '));
+    out[rec::QslCol - 1] = '*';
+    return out;
+}
+inline QString withQslMark(QStringView line) {
+    QString out = line.toString();
+    if (out.size() < rec::QslCol) out.append(QString(rec::QslCol - out.size(), QLatin1Char(' ')));
+    out[rec::QslCol - 1] = QLatin1Char('*');
+    return out;
+}
+inline QLatin1String viewOf(const QByteArray &b) { return QLatin1String(b.constData(), b.size()); }
+inline QStringView viewOf(const QString &s) { return s; }
+
+// An import: the lines of the log equal to one of `marks` take the QSL mark in their place,
+// then the new records `rs` are placed as `insereTous` places them (the mark changes no
+// instant).
+template <class Lines, class Views, class Sink>
+void insereEtMarque(const Lines &lines, const Views &rs, const Views &marks, Sink &&out) {
+    using View = std::decay_t<decltype(lines[0])>;
+    using Owned = decltype(withQslMark(lines[0]));
+    struct Marked {
+        std::vector<View> views;
+        qsizetype size() const { return qsizetype(views.size()); }
+        View operator[](qsizetype i) const { return views[size_t(i)]; }
+    } marked;
+    std::vector<Owned> storage;  // moving an element keeps its characters where they are
+    const QSet<View> toMark(marks.begin(), marks.end());
+    marked.views.reserve(size_t(lines.size()));
+    for (qsizetype i = 0, n = lines.size(); i < n; ++i) {
+        const View l = lines[i];
+        if (toMark.isEmpty() || !toMark.contains(l)) {
+            marked.views.push_back(l);
+            continue;
+        }
+        storage.push_back(withQslMark(l));
+        marked.views.push_back(viewOf(storage.back()));
+    }
+    insereTous(marked, rs, out);
 }
 
 // Every line equal to o becomes nr in its place; no match: nr is added last. Returns whether a

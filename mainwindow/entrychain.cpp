@@ -4,7 +4,9 @@
 
 #include "logstore/clock.h"
 #include "logstore/cp1252.h"
+#include "logstore/modes.h"
 #include "logstore/prenoms.h"
+#include "logstore/record.h"
 #include "mainwindow/fieldchecks.h"
 #include "settings/settings.h"
 #include "settings/stationcall.h"
@@ -118,12 +120,22 @@ void MainWindow::Mode_A_KeyPress(int &code) {
     if (code == Enter) {
         const QString m = Mode_A->currentText();
         if (m.isEmpty()) return m_s.messages->info(QStringLiteral("Entrez un Mode"));
-        // The record has three columns for the mode.
-        if (m.size() > 3) return m_s.messages->info(QStringLiteral("3 caracteres maxi pour le Mode"));
+        if (!takeModeForm()) return m_s.messages->info(QStringLiteral("3 caracteres maxi pour le Mode"));
         passTo(Mode_A, RST_A);
     }
     capital(code);
     remember(Mode_A, QStringLiteral("Mode Utilise"));
+}
+
+// The record has three columns for the mode: a longer mode the mode table knows (RTTY, PSK31,
+// OLIVIA) becomes its three-letter form in the field. False for a mode that cannot be written.
+bool MainWindow::takeModeForm() {
+    const QString m = Mode_A->currentText();
+    if (m.size() <= rec::ModeWidth) return true;
+    const QString form = m.size() <= 6 ? modes::logForm(m) : QString();
+    if (form.isEmpty()) return false;
+    Mode_A->setEditText(form);
+    return true;
 }
 
 // The checks of a report on Enter; true when it passes.

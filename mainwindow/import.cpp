@@ -29,7 +29,8 @@ void MainWindow::Mnu_Import_ADIF_Click() {
         return;
     }
     ImportDialog preview(p.plan, this);
-    if (preview.exec() != QDialog::Accepted || p.plan.taken == 0) return;
+    if (preview.exec() != QDialog::Accepted || !p.plan.writesAnything()) return;
+    // New QSOs and confirmation marks in one rewrite: one undo takes them back together.
     const adifimport::ImportWritten w = adifimport::writeImport(m_s.dataDir, m_call, p.plan, m_s.faults, m_s.clock);
     if (w.logWritten) {
         noteHistory(w.history);
@@ -40,7 +41,11 @@ void MainWindow::Mnu_Import_ADIF_Click() {
         m_s.messages->info(w.error);
         if (!w.logWritten) return;
     }
-    m_s.messages->info(QStringLiteral("%1 QSO importés dans le log de %2").arg(p.plan.taken).arg(I_Station->text()));
+    const QString done = p.plan.confirmed == 0
+                             ? QStringLiteral("%1 QSO importés dans le log de %2").arg(p.plan.taken).arg(I_Station->text())
+                             : QStringLiteral("%1 QSO importés et %2 QSO confirmés dans le log de %3")
+                                   .arg(p.plan.taken).arg(p.plan.confirmed).arg(I_Station->text());
+    m_s.messages->info(done);
 }
 
 }  // namespace kastlog

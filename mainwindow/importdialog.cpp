@@ -1,13 +1,15 @@
 #include "mainwindow/importdialog.h"
 
 #include "ui/centre.h"
+#include "ui/colours.h"
 
+#include <QAbstractTableModel>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace kastlog {
@@ -32,6 +34,37 @@ QString ImportDialog::fate(const adifimport::ImportLine &l) {
     return text;
 }
 
+namespace {
+// The rows of the preview, made from the plan as the view asks for them.
+class PlanModel : public QAbstractTableModel {
+public:
+    PlanModel(const adifimport::ImportPlan &plan, QObject *parent) : QAbstractTableModel(parent), m_plan(plan) {}
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : int(m_plan.lines.size()); }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : 7; }
+    QVariant data(const QModelIndex &index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid()) return {};
+        return text(index.row(), index.column());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        static const char *const names[] = {"Indicatif", "Référence", "Date", "Heure", "Bande", "Mode", "Suite"};
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 7) return {};
+        return QString::fromUtf8(names[section]);
+    }
+    QString text(int row, int column) const {
+        const adifimport::ImportLine &l = m_plan.lines[row];
+        if (column == 6) return ImportDialog::fate(l);
+        return l.value(adifimport::MappedQso::Shown(column));
+    }
+
+private:
+    const adifimport::ImportPlan &m_plan;
+};
+}  // namespace
+
+QString ImportDialog::cell(int row, int column) const {
+    return m_table->model()->index(row, column).data().toString();
+}
+
 ImportDialog::ImportDialog(const adifimport::ImportPlan &plan, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Importation_ADIF"));
     setWindowTitle(QStringLiteral("Importation ADIF"));
@@ -39,21 +72,25 @@ ImportDialog::ImportDialog(const adifimport::ImportPlan &plan, QWidget *parent) 
     auto *counts = new QLabel(plan.countsLine(), this);
     counts->setObjectName(QStringLiteral("Comptes"));
     layout->addWidget(counts);
+    // A damaged file: its whole records may still be imported, the operator knows the rest is lost.
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("Probleme_Fichier"));
+    m_problem->setWordWrap(true);
+    ui::setTextColour(m_problem, QColor(200, 0, 0));
+    if (!plan.fileProblem.isEmpty())
+        m_problem->setText(plan.fileProblem + QStringLiteral(" : seuls les QSO entiers avant la coupure sont lus."));
+    m_problem->setVisible(!plan.fileProblem.isEmpty());
+    layout->addWidget(m_problem);
 
-    m_table = new QTableWidget(int(plan.lines.size()), 7, this);
+    m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("QSOs"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Indicatif"), QStringLiteral("Référence"), QStringLiteral("Date"),
-                                        QStringLiteral("Heure"), QStringLiteral("Bande"), QStringLiteral("Mode"),
-                                        QStringLiteral("Suite")});
+    m_table->setModel(new PlanModel(plan, m_table));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    for (int row = 0; row < plan.lines.size(); ++row) {
-        const adifimport::ImportLine &l = plan.lines[row];
-        const QString cells[] = {l.qso.call(), l.qso.reference(), l.qso.date(), l.qso.time(), l.qso.band(), l.qso.mode(), fate(l)};
-        for (int c = 0; c < 7; ++c) m_table->setItem(row, c, new QTableWidgetItem(cells[c]));
-    }
-    m_table->resizeColumnsToContents();
+    m_table->resizeColumnsToContents();  // from the first rows only: the header's precision
     layout->addWidget(m_table);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -61,14 +98,15 @@ ImportDialog::ImportDialog(const adifimport::ImportPlan &plan, QWidget *parent) 
     m_import->setObjectName(QStringLiteral("Importer"));
     QPushButton *cancel = buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Annuler"));
-    m_import->setEnabled(plan.taken > 0);
-    m_import->setDefault(plan.taken > 0);
-    m_import->setAutoDefault(plan.taken > 0);
-    if (plan.taken == 0) cancel->setDefault(true);
+    const bool writes = plan.writesAnything();
+    m_import->setEnabled(writes);
+    m_import->setDefault(writes);
+    m_import->setAutoDefault(writes);
+    if (!writes) cancel->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 480);
+    resize(860, 480);
     ui::centreOnScreen(this);
 }
 

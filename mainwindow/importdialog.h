@@ -1,6 +1,6 @@
 #pragma once
-// The preview of an ADIF import, "Importation ADIF": the counts, every QSO of the file and what
-// becomes of it; "Importer" writes, "Annuler" writes nothing.
+// The preview of an ADIF import, "Importation ADIF": the counts, what is wrong with the file,
+// every QSO of the file and what becomes of it; "Importer" writes, "Annuler" writes nothing.
 #include "reports/adifimport/selection.h"
 
 #include <QDialog>
@@ -9,8 +9,9 @@
 #include <memory>
 
 class QFileDialog;
+class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace kastlog {
 
@@ -23,16 +24,22 @@ extern std::function<QString(QWidget *parent, const QString &dir)> chooseAdifFil
 class ImportDialog : public QDialog {
     Q_OBJECT
 public:
+    // `plan` must outlive the dialog: the rows are read from it as they are shown, so that a
+    // file of a hundred thousand QSOs costs no more than its plan.
     ImportDialog(const adifimport::ImportPlan &plan, QWidget *parent = nullptr);
     QPushButton *importButton() const { return m_import; }
-    QTableWidget *table() const { return m_table; }
+    QTableView *table() const { return m_table; }
+    QLabel *fileProblem() const { return m_problem; }
+    // The text of a cell, as the table shows it.
+    QString cell(int row, int column) const;
 
-    // The last column of a QSO's row: "importé" or the reason, then the warnings.
+    // The last column of a QSO's row: "à importer" or the reason, then the warnings.
     static QString fate(const adifimport::ImportLine &l);
 
 private:
     QPushButton *m_import = nullptr;
-    QTableWidget *m_table = nullptr;
+    QTableView *m_table = nullptr;
+    QLabel *m_problem = nullptr;
 };
 
 }  // namespace kastlog

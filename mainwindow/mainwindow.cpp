@@ -8,6 +8,7 @@
 #include "logstore/record.h"
 #include "mainwindow/columnheader.h"
 #include "mainwindow/fullwidthdelegate.h"
+#include "mainwindow/licence.h"
 #include "mainwindow/wrapbutton.h"
 #include "settings/gestionerreurdialog.h"
 #include "settings/settings.h"
@@ -91,7 +92,10 @@ QString historyText() {
                           "V1.0.1   le 19/07/2008 Suppression saisie Province\r\n");
 }
 
-QString aboutText() { return QStringLiteral("KASTLOG  Révision ") + Version + QStringLiteral("\r\n\r\n") + Notice; }
+QString aboutText() {
+    return QStringLiteral("KASTLOG  Révision ") + Version + QStringLiteral("\r\n\r\n") + Notice +
+           QStringLiteral("\r\n\r\n") + licenceNotice();
+}
 
 MainWindow::MainWindow(Services &services, QWidget *parent) : QMainWindow(parent), m_s(services) {
     setObjectName(QStringLiteral("Main"));
@@ -308,6 +312,7 @@ void MainWindow::buildMenus() {
     QMenu *station = menu(QStringLiteral("Mnu_Station"), QStringLiteral("&Station"));
     item(station, QStringLiteral("Mnu_New_Indicatif"), QStringLiteral("&Nouvel indicatif"),
          [this] { Mnu_New_Indicatif_Click(); });
+    buildRadioItems(station);
     QMenu *liste = menu(QStringLiteral("Mnu_Liste"), QStringLiteral("&Liste"));
     item(liste, QStringLiteral("Mnu_C_Contacte"), QStringLiteral("&des Chateaux contactés"),
          [this] { open(m_openers.contacte); });
@@ -401,6 +406,7 @@ bool MainWindow::start() {
     selectListItem(m_lines->rowCount() - 1);
     st.setRevision(m_call, Version);
     Initialise_Saisie();
+    startRadio();
     return true;
 }
 

@@ -35,6 +35,9 @@ struct Spot;
 namespace history {
 struct Kept;
 }
+namespace rig {
+class RigClient;
+}
 
 // The program's version and history, as the caption, the about box and the settings show them.
 inline const QString Version = QStringLiteral(" 1.0.1");
@@ -117,6 +120,7 @@ private:
     void passTo(QWidget *done, QWidget *next);
     void remember(QComboBox *combo, const QString &key);
     bool checkReport(QLineEdit *field);
+    bool takeModeForm();
     bool entryInProgress() const;
 
     // reference.cpp: the castle reference, the duplicate refusal, the automatic date
@@ -125,6 +129,20 @@ private:
     // spots.cpp: the window "Spots DX" and a spot handed to the entry
     void Mnu_Spots_Click();
     void takeSpot(const spots::Spot &spot);
+
+    // radio.cpp: the radio through rigctld, when one is set
+    void buildRadioItems(QMenu *station);
+    void Mnu_Radio_Click();
+    void startRadio();
+    void radioUpdated();
+    void followRadio();
+    bool entryAtStart() const;
+    bool radioLeftTheBand(QString *radioBand = nullptr) const;
+    bool radioAgreesWithTheBand();
+    void tuneRadioTo(const spots::Spot &spot);
+    rig::RigClient *m_rig = nullptr;
+    QLabel *Radio_Aff = nullptr;
+    QString m_radioBand, m_radioMode;  // what the entry last took from the radio
 
     // saving.cpp
     void Valide_A_Click();

@@ -43,6 +43,7 @@ QsoFields MainWindow::enteredFields() const {
 // could be longer than its columns, or hold a character the log's code page lacks: the
 // record would lose letters. Such a QSO is refused with the field named; nothing is written.
 bool MainWindow::fieldsFitTheLog() {
+    takeModeForm();  // a known mode edited without its Enter takes its form all the same
     for (QLineEdit *f : {Date_A, Heure_A}) {
         const QString problem = f == Date_A ? dateProblem(f->text()) : timeProblem(f->text());
         if (!problem.isEmpty()) {
@@ -102,6 +103,7 @@ void MainWindow::reportUnconfirmed(const QString &what, const WriteResult &writt
 }
 
 void MainWindow::Valide_A_Click() {
+    if (!radioAgreesWithTheBand()) return;
     if (!m_s.messages->askYesNo(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
         resetAfterSave(Date_A->text());
         return;

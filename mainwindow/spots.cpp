@@ -56,7 +56,7 @@ void MainWindow::Mnu_Spots_Click() {
     auto *w = qobject_cast<spots::SpotsWindow *>(m_spots.data());
     if (!w) {
         auto logLines = [this] { return readTextFile(logFileName()).lines; };
-        w = new spots::SpotsWindow(*m_s.settings, QString(m_call).replace(u'_', u'/'), logLines, this);
+        w = new spots::SpotsWindow(*m_s.settings, m_call, logLines, *m_s.messages, this);
         w->setAttribute(Qt::WA_DeleteOnClose);
         new ReferenceOffer(Ind_A, Ref_A, w);
         connect(w, &spots::SpotsWindow::spotChosen, this, &MainWindow::takeSpot);
@@ -75,6 +75,7 @@ void MainWindow::takeSpot(const spots::Spot &spot) {
     if (entryInProgress() || !Ind_A->isEnabled() || !Ind_A->text().isEmpty()) return m_s.messages->info(Busy);
     Bande_A->setCurrentIndex(Bande_A->findText(spot.band));
     Ind_A->setText(station::capitals(spot.call));  // as typed: a to z become capitals
+    tuneRadioTo(spot);
     if (m_spots)
         if (QObject *o = m_spots->findChild<QObject *>(QStringLiteral("ReferenceOffer"), Qt::FindDirectChildrenOnly))
             static_cast<ReferenceOffer *>(o)->offer(Ind_A->text(), spot.reference);

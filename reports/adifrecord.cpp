@@ -3,6 +3,7 @@
 #include "logstore/bands.h"
 #include "logstore/cp1252.h"
 #include "logstore/instant.h"
+#include "logstore/modes.h"
 #include "logstore/record.h"
 
 #include <QChar>
@@ -153,6 +154,36 @@ Unit *field(Unit *d, const char (&opening)[N], std::initializer_list<Span<Unit>>
 template <class Unit, size_t N>
 Span<Unit> literal(const Unit (&text)[N]) { return {text, qsizetype(N - 1)}; }
 
+// A name of the mode table as units of the line: the bytes themselves, or widened into `buffer`.
+template <class Unit>
+Span<Unit> latin1(QLatin1StringView name, Unit *buffer) {
+    if constexpr (sizeof(Unit) == 1) {
+        return {name.data(), name.size()};
+    } else {
+        for (qsizetype i = 0; i < name.size(); ++i) buffer[i] = Unit(uchar(name[i].toLatin1()));
+        return {buffer, name.size()};
+    }
+}
+
+char16_t unit16(char c) { return uchar(c); }
+char16_t unit16(char16_t c) { return c; }
+
+// The ADIF mode (and submode) of the log's three-letter form: RTY is <mode:4>RTTY, FT4 is
+// <mode:4>MFSK<submode:3>FT4; a form the mode table does not know is written as it stands.
+template <class Unit>
+Unit *modeFields(Span<Unit> form, Unit *d) {
+    const modes::AdifNames *names = nullptr;
+    if (form.n == 3) {
+        const char16_t text[3] = {unit16(form.p[0]), unit16(form.p[1]), unit16(form.p[2])};
+        names = modes::adifNames(QStringView(text, 3));
+    }
+    if (!names) return field(d, "<mode:", {form});
+    Unit buffer[16];
+    d = field(d, "<mode:", {latin1(names->mode, buffer)});
+    if (!names->submode.isEmpty()) d = field(d, "<submode:", {latin1(names->submode, buffer)});
+    return d;
+}
+
 template <class Unit>
 Unit *qsoDate(Span<Unit> date, Unit *d) {
     const Span<Unit> year = date.mid(6, 2), month = date.mid(3, 2), day = date.left(2);
@@ -194,7 +225,7 @@ Unit *record(const Line<Unit> &line, Span<Unit> station, Unit *d) {
     d = field(d, "<call:", {line.trimmed(CallCol, CallWidth)});
     d = field(d, "<name:", {line.trimmed(FirstNameCol, FirstNameWidth)});
     d = field(d, "<band:", {adifBand});
-    d = field(d, "<mode:", {line.trimmed(ModeCol, ModeWidth)});
+    d = modeFields(line.trimmed(ModeCol, ModeWidth), d);
     d = field(d, "<qso_date:", {dated});
     d = field(d, "<time_on:", {time.left(2), time.mid(qMax<qsizetype>(0, time.n - 2), 2)});
     d = field(d, "<rst_rcvd:", {line.trimmed(RstRCol, RstRWidth)});

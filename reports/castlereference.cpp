@@ -7,6 +7,7 @@ namespace kastlog {
 namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiLetter(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
 bool isAlnum(QChar c) { return c.isLetterOrNumber(); }
 
 bool isTag(QStringView text, qsizetype at) {
@@ -21,6 +22,7 @@ bool threeDigits(QStringView text, qsizetype at) {
 
 CastleReferenceMatch findCastleReference(QStringView text) {
     for (qsizetype i = 0; i + 5 <= text.size(); ++i) {
+        if (!isAsciiLetter(text[i]) || !isAsciiLetter(text[i + 1])) continue;
         const QChar code[2] = {text[i].toUpper(), text[i + 1].toUpper()};
         if (!carte::isProvinceCode(QStringView(code, 2))) continue;
 

@@ -78,7 +78,16 @@ void Settings::setCheminRepertoire(const QString &dir) {
 QString Settings::clusterTelnet() const { return value(Setup, QStringLiteral("Cluster Telnet"), {}); }
 void Settings::setClusterTelnet(const QString &hostPort) { setValue(Setup, QStringLiteral("Cluster Telnet"), hostPort); }
 QString Settings::clusterIndicatif(const QString &stationShown) const {
-    return value(Setup, QStringLiteral("Cluster Indicatif"), stationShown);
+    const QString login = value(Setup, QStringLiteral("Cluster Indicatif"), {}).trimmed();
+    return login.isEmpty() ? stationShown : login;
+}
+void Settings::setClusterIndicatif(const QString &login) { setValue(Setup, QStringLiteral("Cluster Indicatif"), login); }
+QString Settings::clusterMotDePasse() const { return value(Setup, QStringLiteral("Cluster Mot de passe"), {}); }
+void Settings::setClusterMotDePasse(const QString &password) {
+    setValue(Setup, QStringLiteral("Cluster Mot de passe"), password);
+}
+QString Settings::clusterCommandes() const {
+    return value(Setup, QStringLiteral("Cluster Commandes"), QStringLiteral("sh/dx 50"));
 }
 bool Settings::spotsNouveaux() const {
     return value(Setup, QStringLiteral("Spots Nouveaux"), QStringLiteral("Non")) == QStringLiteral("Oui");
@@ -89,6 +98,13 @@ void Settings::setSpotsNouveaux(bool only) {
 
 QString Settings::serveurCluster() const { return value(Setup, KeyCluster, DefaultServeurCluster); }
 QString Settings::serveurDnj() const { return value(Setup, KeyDnj, DefaultServeurDnj); }
+QString Settings::radioRigctld() const { return value(Setup, QStringLiteral("Radio Rigctld"), {}); }
+void Settings::setRadioRigctld(const QString &hostPort) { setValue(Setup, QStringLiteral("Radio Rigctld"), hostPort); }
+int Settings::radioIntervalle() const {
+    bool ok = false;
+    const int ms = value(Setup, QStringLiteral("Radio Intervalle"), {}).trimmed().toInt(&ok);
+    return ok ? qBound(100, ms, 10000) : 500;
+}
 
 int Settings::bandeUtilisee(const QString &call) const {
     return toIndex(value(stationSection(call), KeyBande, QStringLiteral("0")), LastBand);
@@ -116,6 +132,12 @@ int Settings::bandeCluster(const QString &call) const {
 }
 void Settings::setBandeCluster(const QString &call, int index) {
     setValue(stationSection(call), KeyBandeCluster, QString::number(index));
+}
+bool Settings::signalSonore(const QString &call) const {
+    return value(stationSection(call), QStringLiteral("Signal Sonore"), QStringLiteral("Non")) == QStringLiteral("Oui");
+}
+void Settings::setSignalSonore(const QString &call, bool on) {
+    setValue(stationSection(call), QStringLiteral("Signal Sonore"), on ? QStringLiteral("Oui") : QStringLiteral("Non"));
 }
 
 QString Settings::fileName() const { return open(m_path)->fileName(); }

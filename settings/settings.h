@@ -31,11 +31,22 @@ public:
     void setCheminRepertoire(const QString &dir);
     QString serveurCluster() const;              // host of the DX-cluster web pages
     QString serveurDnj() const;                  // host of the award's web pages
+    // The radio: rigctld's "host:port", empty for no radio (the default).
+    QString radioRigctld() const;
+    void setRadioRigctld(const QString &hostPort);
+    // Milliseconds between two readings of the radio: 500 when absent, kept within 100-10000.
+    int radioIntervalle() const;
     // The DX cluster node of the spots window, "host:port"; empty until the operator gives it.
     QString clusterTelnet() const;
     void setClusterTelnet(const QString &hostPort);
-    // The login sent to the node; `stationShown` (the call with "/") when absent.
+    // The login sent to the node; `stationShown` (the call with "/") when absent or empty.
     QString clusterIndicatif(const QString &stationShown) const;
+    void setClusterIndicatif(const QString &login);
+    QString clusterMotDePasse() const;           // the node's password, empty when none
+    void setClusterMotDePasse(const QString &password);
+    // "Cluster Commandes": what is sent to the node once logged in, ";" between commands;
+    // "sh/dx 50" when absent, nothing when empty.
+    QString clusterCommandes() const;
     bool spotsNouveaux() const;                  // "Seulement les nouveaux", "Oui" / "Non"
     void setSpotsNouveaux(bool only);
 
@@ -50,6 +61,8 @@ public:
     void setRevision(const QString &call, const QString &version);
     int bandeCluster(const QString &call) const;
     void setBandeCluster(const QString &call, int index);
+    bool signalSonore(const QString &call) const;  // a beep for a new castle spot; "Non" by default
+    void setSignalSonore(const QString &call, bool on);
 
     QString fileName() const;  // where the store lives on disk
 

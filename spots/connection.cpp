@@ -31,6 +31,23 @@ private:
 
 }  // namespace
 
+bool splitHostPort(const QString &text, QString &host, quint16 &port) {
+    const QString t = text.trimmed();
+    const qsizetype colon = t.lastIndexOf(u':');
+    if (colon <= 0) return false;
+    bool ok = false;
+    const uint p = t.mid(colon + 1).toUInt(&ok);
+    if (!ok || p == 0 || p > 65535) return false;
+    host = t.left(colon);
+    port = quint16(p);
+    return !host.contains(u' ');
+}
+
+int reconnectDelay(int n) {
+    if (n >= 4) return 60;
+    return 5 << qMax(0, n);
+}
+
 std::unique_ptr<Connection> makeConnection(Connection::Events events, const QStringList &places) {
     const modules::Resolved module = modules::resolve("network", ModuleFile, ConnectionSymbol, places);
     if (auto make = module.as<MakeConnection>()) return std::unique_ptr<Connection>(make(std::move(events)));

@@ -1,5 +1,5 @@
 #pragma once
-// The TCP connection to a cluster node as NodeClient uses it. The program's one, over Qt
+// A TCP connection as the node client and the radio client use it. The program's one, over Qt
 // Network, lives in the module kastlog_network, loaded at the first connection, so start-up
 // loads no Qt Network.
 #include <QByteArray>
@@ -31,6 +31,12 @@ public:
 // The module's factory.
 inline constexpr const char *ConnectionSymbol = "kastlog_network_connection";
 using MakeConnection = Connection *(*)(Connection::Events events);
+
+// "host:port" split; false when it is not of that form with a port 1-65535.
+bool splitHostPort(const QString &text, QString &host, quint16 &port);
+
+// Delay in seconds before the n-th new attempt after a loss (n from 0): 5, 10, 20, 40, then 60.
+int reconnectDelay(int n);
 
 // A connection from the module (looked for at `places`, empty: the usual places). Without
 // the module, every connection fails at once with a reason naming it.

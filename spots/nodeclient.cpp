@@ -1,29 +1,31 @@
 #include "spots/nodeclient.h"
 
+#include "spots/nodetext.h"
+
 #include <QTimer>
 
 namespace kastlog::spots {
 
-bool splitHostPort(const QString &text, QString &host, quint16 &port) {
-    const QString t = text.trimmed();
-    const qsizetype colon = t.lastIndexOf(u':');
-    if (colon <= 0) return false;
-    bool ok = false;
-    const uint p = t.mid(colon + 1).toUInt(&ok);
-    if (!ok || p == 0 || p > 65535) return false;
-    host = t.left(colon);
-    port = quint16(p);
-    return !host.contains(u' ');
-}
+int NodeClient::reconnectDelay(int n) { return spots::reconnectDelay(n); }
 
-int NodeClient::reconnectDelay(int n) {
-    if (n >= 4) return 60;
-    return 5 << qMax(0, n);
+namespace {
+QTimer *singleShot(QObject *parent) {
+    auto *t = new QTimer(parent);
+    t->setSingleShot(true);
+    return t;
 }
+}  // namespace
 
-NodeClient::NodeClient(QObject *parent) : QObject(parent), m_retry(new QTimer(this)) {
-    m_retry->setSingleShot(true);
+NodeClient::NodeClient(QObject *parent)
+    : QObject(parent), m_retry(singleShot(this)), m_promptWait(singleShot(this)), m_readyWait(singleShot(this)) {
     connect(m_retry, &QTimer::timeout, this, &NodeClient::reconnect);
+    connect(m_promptWait, &QTimer::timeout, this, [this] {
+        setStatus(QStringLiteral("Connecté à %1, mais le noeud n'a demandé aucun indicatif en %2 s : voir son texte "
+                                 "dans « Noeud »")
+                      .arg(m_hostPort)
+                      .arg(PromptSeconds));
+    });
+    connect(m_readyWait, &QTimer::timeout, this, &NodeClient::sendCommands);
 }
 
 NodeClient::~NodeClient() = default;
@@ -49,17 +51,25 @@ void NodeClient::setStatus(const QString &s) {
     emit statusChanged(s);
 }
 
-void NodeClient::connectTo(const QString &hostPort, const QString &login) {
+void NodeClient::connectTo(const QString &hostPort, const QString &login, const QString &password,
+                           const QStringList &commands) {
     m_hostPort = hostPort.trimmed();
     m_login = login;
+    m_password = password;
+    m_commands = commands;
     m_attempt = 0;
     reconnect();
 }
 
 void NodeClient::stop() {
+    const bool was = m_stage >= Stage::Prompt;
     m_wanted = false;
+    m_stage = Stage::Idle;
     m_retry->stop();
+    m_promptWait->stop();
+    m_readyWait->stop();
     if (m_socket) m_socket->abort();
+    if (was) emit connectedChanged(false);
 }
 
 void NodeClient::reconnect() {
@@ -69,7 +79,8 @@ void NodeClient::reconnect() {
         return;
     }
     m_wanted = true;
-    m_loggedIn = false;
+    m_stage = Stage::Connecting;
+    m_refusal.clear();
     m_reader.reset();
     setStatus(QStringLiteral("Connexion..."));
     socket().connectToHost(m_host, m_port);
@@ -81,41 +92,92 @@ void NodeClient::disconnectFromNode() {
     setStatus(QStringLiteral("Déconnecté : arrêt demandé"));
 }
 
-void NodeClient::onConnected() {
-    m_attempt = 0;
-    setStatus(QStringLiteral("Connecté à ") + m_hostPort);
+bool NodeClient::send(const QString &line) {
+    if (!isConnected()) return false;
+    write(line);
+    emit commandSent(line);
+    return true;
 }
 
-bool NodeClient::isPrompt(const QString &text) const {
-    const QString t = text.trimmed();
-    return t.endsWith(QStringLiteral("login:"), Qt::CaseInsensitive) ||
-           t.endsWith(QStringLiteral("call:"), Qt::CaseInsensitive);
+void NodeClient::write(const QString &line) { m_socket->write(line.toUtf8() + "\r\n"); }
+
+void NodeClient::onConnected() {
+    m_stage = Stage::Prompt;
+    m_connectedSince.start();
+    m_promptWait->start(PromptSeconds * m_secondMs);
+    setStatus(QStringLiteral("Connecté à ") + m_hostPort);
+    emit connectedChanged(true);
+}
+
+void NodeClient::sendCommands() {
+    if (m_stage != Stage::Login) return;
+    m_stage = Stage::Ready;
+    m_readyWait->stop();
+    for (const QString &c : m_commands) {
+        write(c);
+        emit commandSent(c);
+    }
+}
+
+bool NodeClient::answer(const QString &text, bool wholeLine) {
+    if (m_stage == Stage::Prompt && isLoginPrompt(text)) {
+        m_stage = Stage::Login;
+        m_promptWait->stop();
+        m_readyWait->start(ReadySeconds * m_secondMs);
+        write(m_login);
+        return true;
+    }
+    if (m_stage != Stage::Login) return false;
+    if (isPasswordPrompt(text)) {
+        if (m_password.isEmpty()) {
+            // Calling again would only be refused again.
+            stop();
+            m_attempt = 0;
+            setStatus(QStringLiteral("Déconnecté : le noeud demande un mot de passe, donnez-le dans « Mot de passe »"));
+            return true;
+        }
+        m_readyWait->start(ReadySeconds * m_secondMs);
+        write(m_password);
+        return true;
+    }
+    if (wholeLine && isRefusal(text)) {
+        m_refusal = text.trimmed();
+        setStatus(QStringLiteral("Refusé par le noeud : ") + m_refusal);
+    }
+    return false;
 }
 
 void NodeClient::onReadyRead() {
     const QStringList lines = m_reader.feed(m_socket->readAll());
     for (const QString &line : lines) {
-        if (!m_loggedIn && isPrompt(line)) {
-            m_loggedIn = true;
-            m_socket->write(m_login.toUtf8() + "\r\n");
+        if (answer(line, true)) {
+            if (m_stage == Stage::Idle) return;  // given up
             continue;
         }
         emit lineReceived(line);
+        if (isCommandPrompt(line)) sendCommands();
     }
-    // The prompt usually comes without a line end.
-    if (!m_loggedIn && isPrompt(m_reader.pending())) {
-        m_loggedIn = true;
+    // A prompt usually comes without a line end; nothing of it may join the next line.
+    const QString pending = m_reader.pending();
+    if (pending.trimmed().isEmpty()) return;
+    if (answer(pending, false)) {
+        if (m_stage != Stage::Idle) m_reader.clearPending();
+    } else if (isCommandPrompt(pending)) {
         m_reader.clearPending();
-        m_socket->write(m_login.toUtf8() + "\r\n");
+        emit lineReceived(pending.trimmed());
+        sendCommands();
     }
 }
 
 void NodeClient::onLost(const QString &reason) {
     if (!m_wanted) return;  // our own abort, or already handled
-    m_wanted = false;
-    m_socket->abort();
-    const int delay = reconnectDelay(m_attempt++);  // the count starts again on a success
-    setStatus(QStringLiteral("Déconnecté : %1 (nouvel essai dans %2 s)").arg(reason).arg(delay));
+    // A connection that held was a success: the delays start again.
+    const bool held = m_stage >= Stage::Prompt && m_connectedSince.elapsed() >= qint64(SteadySeconds) * m_secondMs;
+    stop();
+    if (held) m_attempt = 0;
+    const int delay = reconnectDelay(m_attempt++);
+    const QString why = m_refusal.isEmpty() ? reason : QStringLiteral("refusé par le noeud : ") + m_refusal;
+    setStatus(QStringLiteral("Déconnecté : %1 (nouvel essai dans %2 s)").arg(why).arg(delay));
     m_retry->start(delay * m_secondMs);
 }
 

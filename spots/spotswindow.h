@@ -1,12 +1,12 @@
 #pragma once
-// The window "Spots DX": the castle spots of a DX cluster node, newest first, grey when the
-// castle is already in the log in the spot's band group, green when it is new. Enter or a
-// double click on a spot hands it to whoever listens to spotChosen.
+// The window "Spots DX": the castle activations of a DX cluster node, newest first, grey when
+// the castle is already in the log in the spot's band group, green when it is new; the node's
+// own words in a second tab "Noeud" with a command field. Enter or a double click on a spot
+// hands it to whoever listens to spotChosen; "Spotter" spots it back to the node.
 #include "spots/nodeclient.h"
 #include "spots/spotbook.h"
+#include "spots/spotsmodel.h"
 
-#include <QAbstractTableModel>
-#include <QColor>
 #include <QDateTime>
 #include <QWidget>
 #include <functional>
@@ -14,48 +14,37 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
 class QTableView;
 class QTimer;
 
 namespace kastlog {
 class Settings;
+namespace ui {
+class MessageBox;
 }
+}  // namespace kastlog
 
 namespace kastlog::spots {
 
-inline const QColor Contacte(208, 208, 208);  // a castle already in the log
-inline const QColor Nouveau(192, 255, 192);   // a castle new in that band group
-
-// The rows of the table over the spot book, all or only the new ones.
-class SpotsModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit SpotsModel(const SpotBook &book, QObject *parent = nullptr) : QAbstractTableModel(parent), m_book(book) {}
-    void setOnlyNew(bool only);
-    void rebuild();  // after any change of the book
-    // The book has taken one spot at its front and dropped its last row when it was full.
-    void spotAdded(bool lastDropped);
-    const Spot &spotAt(int row) const { return m_book.rows()[m_visible[row]].spot; }
-
-    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_visible.size()); }
-    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 7; }
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation o, int role) const override;
-
-private:
-    const SpotBook &m_book;
-    QList<int> m_visible;  // indexes into the book's rows
-    bool m_onlyNew = false;
-};
+constexpr int PaneLines = 500;  // the node's lines kept in "Noeud"
 
 class SpotsWindow : public QWidget {
     Q_OBJECT
 public:
-    // `login`: the login when "Cluster Indicatif" is absent. `logLines` reads the log file.
-    SpotsWindow(Settings &settings, QString login, std::function<QStringList()> logLines, QWidget *parent = nullptr);
+    // `station`: the station call sign as kept ("ON4ABC_P"), whose settings hold the beep and
+    // whose call ("ON4ABC/P") is the login when "Cluster Indicatif" is absent. `logLines`
+    // reads the log file; `messages` asks before a spot goes to the node.
+    SpotsWindow(Settings &settings, QString station, std::function<QStringList()> logLines, ui::MessageBox &messages,
+                QWidget *parent = nullptr);
 
     NodeClient &client() { return *m_client; }
     void setClock(std::function<QDateTime()> nowUtc) { m_now = std::move(nowUtc); }
+    // How a new castle asks for the operator's attention while the window is not active
+    // (tests record it); `beep` when "Signal sonore" is ticked.
+    void setAttention(std::function<void(bool beep)> attention) { m_attention = std::move(attention); }
     // Connects when the node is known, else asks for it.
     void start();
     // The log has been read again: a refresh soon (several changes in a row make one).
@@ -72,23 +61,36 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void connectToNode();
+    void buildControls();
+    void connectToNode(bool focusTable);
+    void saveLogin();
     void choose(const QModelIndex &index);
+    void spotBack();
+    void sendCommand();
     void expire();
+    void askAttention();
+    void updateSpotter();
+    void keepCurrent(quint64 id);
 
     Settings &m_settings;
-    QString m_login;
+    QString m_station, m_login;
     std::function<QStringList()> m_logLines;
+    ui::MessageBox &m_messages;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTimeUtc(); };
+    std::function<void(bool)> m_attention;
     SpotBook m_book;
     SpotsModel *m_model;
     NodeClient *m_client;
-    QLineEdit *Noeud;
+    QLineEdit *Noeud, *Indicatif, *Mot_De_Passe, *Commande;
     QLabel *Etat;
-    QCheckBox *Nouveaux;
+    QCheckBox *Nouveaux, *Signal_Sonore;
+    QPushButton *Spotter;
+    QTabWidget *Onglets;
     QTableView *Table_Spots;
+    QPlainTextEdit *Texte_Noeud;
     QTimer *m_expiry;
     bool m_refreshPending = false;
+    bool m_attentionPending = false;
 };
 
 }  // namespace kastlog::spots

@@ -14,7 +14,10 @@ public:
     explicit TcpConnection(Events events) : m_events(std::move(events)) {
         QObject::connect(&m_socket, &QTcpSocket::connected, [this] { m_events.connected(); });
         QObject::connect(&m_socket, &QTcpSocket::readyRead, [this] { m_events.readyRead(); });
-        QObject::connect(&m_socket, &QTcpSocket::errorOccurred, [this] { m_events.failed(m_socket.errorString()); });
+        QObject::connect(&m_socket, &QTcpSocket::errorOccurred, [this](QAbstractSocket::SocketError e) {
+            // A close by the peer comes as `closed`, which the caller words itself.
+            if (e != QAbstractSocket::RemoteHostClosedError) m_events.failed(m_socket.errorString());
+        });
         QObject::connect(&m_socket, &QTcpSocket::disconnected, [this] { m_events.closed(); });
     }
     // The socket, still open, would tell the client being destroyed that it closed.

@@ -5,10 +5,6 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#ifndef KASTLOG_MODULE_BUILD_DIR
-#define KASTLOG_MODULE_BUILD_DIR ""
-#endif
-
 namespace kastlog::modules {
 
 QStringList candidates(const QString &file, const QString &applicationDir) {
@@ -16,9 +12,9 @@ QStringList candidates(const QString &file, const QString &applicationDir) {
     const QDir dir(applicationDir);
     out << QDir::cleanPath(dir.filePath(file));
     out << QDir::cleanPath(dir.filePath(QStringLiteral("../lib/kastlog/") + file));
-    const QString built = QString::fromUtf8(KASTLOG_MODULE_BUILD_DIR);
-    if (!built.isEmpty()) {
-        const QString p = QDir::cleanPath(built + QLatin1Char('/') + file);
+    const QString extra = qEnvironmentVariable(ExtraPlaceVariable);
+    if (!extra.isEmpty()) {
+        const QString p = QDir::cleanPath(extra + QLatin1Char('/') + file);
         if (!out.contains(p)) out << p;
     }
     return out;

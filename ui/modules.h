@@ -8,8 +8,14 @@
 
 namespace kastlog::modules {
 
+// The folder named by this variable is looked in last. The tests, which run from elsewhere
+// in the build tree, name the build's modules there; nothing else sets it, so the program
+// holds no path of the tree it was built in.
+inline constexpr char ExtraPlaceVariable[] = "KASTLOG_MODULE_PATH";
+
 // Where module `file` is looked for, in order: next to the executable, then ../lib/kastlog
-// relative to it (installed), then the build tree it was built in.
+// relative to it (installed; the program in the build tree finds the built modules there
+// too), then the folder of ExtraPlaceVariable when set.
 QStringList candidates(const QString &file, const QString &applicationDir);
 
 struct Resolved {

@@ -1,10 +1,11 @@
 // Any log line: its ADIF record reads back field by field by the lengths it declares (a
 // value may hold '<' or ':'), with the fields in their order, each holding the trimmed
-// columns of the line, the QSL mark as qsl_rcvd, and ends with <eor>. The whole export has one
+// columns of the line (the mode as the ADIF mode and submode of its form), the QSL mark as qsl_rcvd, and ends with <eor>. The whole export has one
 // record per line, each naming the station last.
 #include "fuzz/check.h"
 #include "logstore/cp1252.h"
 #include "logstore/instant.h"
+#include "logstore/modes.h"
 #include "logstore/record.h"
 #include "logstore/textfile.h"
 #include "reports/adif.h"
@@ -47,6 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     check(viaProcedure == rec, "ADIF_SP gives the same record", line);
 
     QList<Field> f = readRecord(rec);
+    // A form of the mode table is written as its ADIF mode, and its submode right after it.
+    const QString mode = trimmedColumn(line, rec::ModeCol, rec::ModeWidth);
+    const modes::AdifNames *adifMode = modes::adifNames(mode);
+    if (adifMode && !adifMode->submode.isEmpty()) {
+        check(f.size() > 4 && f[4].name == QLatin1String("submode") && f[4].value == adifMode->submode, "submode", rec);
+        f.removeAt(4);
+    }
     // A line with the QSL mark says so before the award fields, and only such a line.
     const bool qsl = QStringView(line).mid(rec::QslCol - 1, 1) == u"*";
     const bool hasQsl = f.size() > 9 && f[9].name == QLatin1String("qsl_rcvd");
@@ -63,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     check(f[0].value == col(rec::CallCol, rec::CallWidth), "call", rec);
     check(f[1].value == col(rec::FirstNameCol, rec::FirstNameWidth), "first name", rec);
     check(f[2].value == adif::bandName(col(rec::BandCol, rec::BandWidth)), "band", rec);
-    check(f[3].value == col(rec::ModeCol, rec::ModeWidth), "mode", rec);
+    check(f[3].value == (adifMode ? QString(adifMode->mode) : mode), "mode", rec);
     const QString time = col(rec::TimeCol, rec::TimeWidth);
     check(f[5].value == time.left(2) + time.right(2), "time without its colon", rec);
     check(f[6].value == col(rec::RstRCol, rec::RstRWidth) && f[7].value == col(rec::RstECol, rec::RstEWidth), "reports", rec);

@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const AdifFile adx = readAdx(b);  // must not crash or hang either
     for (const AdifFile *file : {&adi, &adx}) {
         const ImportPlan plan = planImport(*file, {}, QStringLiteral("F1ABC"));
-        check(plan.taken + plan.alreadyInLog + plan.castleContacted + plan.refused == file->records.size(),
+        check(plan.taken + plan.alreadyInLog + plan.castleContacted + plan.refused + plan.confirmed ==
+                  file->records.size(),
               "every QSO counted once");
         for (const ImportLine &l : plan.lines) {
             if (l.outcome != Outcome::Taken) {

@@ -23,16 +23,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     for (const QString &line : lines + QStringList{whole.pending()}) {
         check(line.size() <= MaxLineBytes, "no line past the cut", line);
+        for (QChar c : {QChar(0), QChar(7), QChar(27), QChar(u'\r'), QChar(u'\n')})
+            check(!line.contains(c), "no control byte of a terminal in a line", line);
         const auto s = parseSpotLine(line);
         if (!s) continue;
-        for (const QString *f : {&s->spotter, &s->frequency, &s->call, &s->comment, &s->time, &s->locator})
+        for (const QString *f : {&s->spotter, &s->frequency, &s->call, &s->comment, &s->spotterArea})
             check(line.contains(*f), "a field comes from the line", line + u'|' + *f);
+        check(line.contains(s->time.left(4)) && s->time.endsWith(u'Z'), "the time comes from the line", line);
         check(!s->spotter.isEmpty() && !s->call.isEmpty() && s->time.size() == 5, "the fields a spot needs", line);
         check(s->band == bandForKhz(s->khz), "the band is the frequency's", line);
         check(s->reference == findCastleReference(s->comment).reference, "the reference is the comment's", line);
         if (!s->reference.isEmpty())
-            check(s->comment.contains(s->reference, Qt::CaseInsensitive) && s->reference.size() == 5,
-                  "a reference is a word of the comment", line);
+            check(s->comment.contains(s->reference.left(2), Qt::CaseInsensitive) &&
+                      s->comment.contains(s->reference.mid(2)) && s->reference.size() == 5,
+                  "a reference is written in the comment", line);
+        Spot castle;
+        const LineKind kind = readNodeLine(line, castle);
+        check(kind == (s->reference.isEmpty() || s->band.isEmpty() ? LineKind::Spot : LineKind::CastleSpot),
+              "the kind of line agrees with its fields", line);
     }
     return 0;
 }

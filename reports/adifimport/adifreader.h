@@ -1,9 +1,13 @@
 #pragma once
-// Reading an ADIF file written by any logger: the tagged form (ADI) and the XML form (ADX).
-// Plain logic over the file's bytes; nothing here knows the log.
+// Reading an ADIF file written by any logger: the tagged form (ADI) and the XML form (ADX), in
+// UTF-8, Windows-1252 or UTF-16 with its byte-order mark. Plain logic over the file's bytes;
+// nothing here knows the log.
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 namespace kastlog::adifimport {
 
@@ -11,9 +15,9 @@ namespace kastlog::adifimport {
 namespace field {
 enum Id : qint8 {
     Other = -1,
-    Call, Name, Band, Mode, Submode, QsoDate, TimeOn, TimeOff, RstRcvd, RstSent, Comment, Notes, Sig, SigInfo,
-    QslRcvd, QslSent, StationCallsign, Operator, Freq, Gridsquare, QsoDateOff, TxPwr, Dxcc, Country, AdifVer,
-    ProgramId, ProgramVersion,
+    Call, Name, Band, Mode, Submode, QsoDate, TimeOn, TimeOff, RstRcvd, RstSent, Comment, Notes, Qth, Sig, SigInfo,
+    QslRcvd, LotwQslRcvd, EqslQslRcvd, QslSent, StationCallsign, Operator, Freq, Gridsquare, QsoDateOff, TxPwr,
+    Dxcc, Country, AdifVer, ProgramId, ProgramVersion,
     Count
 };
 }  // namespace field
@@ -22,7 +26,7 @@ struct AdifField {
     QString name;       // in capitals, as the standard names them
     field::Id id = field::Other;
     qsizetype at = 0, size = 0;     // the decoded value in its record's text
-    qsizetype byteLength = 0;       // the bytes the value was read from (ADI: the tag's length)
+    qsizetype byteLength = 0;       // the bytes the value was read from
     qsizetype offset = -1;          // where they start in the file (ADI), -1 in ADX
 };
 
@@ -31,10 +35,13 @@ struct AdifField {
 struct AdifRecord {
     QList<AdifField> fields;
     QString text;
-    QString problem;  // not empty: the record cannot be read (no CALL, a length past the end)
+    QString problem;      // not empty: the record cannot be read (no CALL, a wrong length, cut)
+    QStringList warnings; // read all the same, with a doubt the preview shows
     bool readable() const { return problem.isEmpty(); }
     QStringView valueOf(const AdifField &f) const { return QStringView(text).mid(f.at, f.size); }
     void add(QString name, QStringView value, qsizetype byteLength, qsizetype offset);
+    // Empty again, keeping the room of its lists for the next record of the same file.
+    void clear();
     // The value of the field `name` (capitals; the last one when given twice); empty when absent.
     QString value(QLatin1String name) const;
     bool has(QLatin1String name) const;
@@ -45,17 +52,32 @@ struct AdifRecord {
 
 struct AdifFile {
     AdifRecord header;         // fields before <eoh> (ADI) or in <HEADER> (ADX)
-    QList<AdifRecord> records; // in file order, unreadable ones included
-    QString problem;           // not empty: the file as a whole is broken (bad XML)
+    QList<AdifRecord> records; // in file order, unreadable ones included (not kept when streamed)
+    qsizetype recordCount = 0; // every record read, whether kept or not
+    bool holdsQso = false;     // some record names a CALL: the file is an ADIF log at all
+    // Not empty: the file as a whole is damaged ("fichier tronqué après le QSO n", bad XML);
+    // the records before the damage are whole.
+    QString problem;
 };
 
+// "fichier tronqué après le QSO n": the file ends inside record n + 1.
+QString truncatedAfter(qsizetype wholeRecords);
+// The problem of the record the end of the file cut.
+inline const QString CutRecord = QStringLiteral("QSO incomplet (fichier tronqué)");
+
+// Each record as it is read, with the header read before it.
+using RecordSink = std::function<void(const AdifRecord &record, const AdifRecord &header)>;
+
 // Reads ADI. Tags are <NAME:LEN> or <NAME:LEN:TYPE> in any case; anything between fields is
-// skipped; the header runs to <eoh> when there is one; a last record without <eor> counts.
-AdifFile readAdi(const QByteArray &bytes);
-// Reads ADX through the XML reader.
-AdifFile readAdx(const QByteArray &bytes);
-// ADX when the file begins (after blanks) with an XML declaration or an <ADX> element.
+// skipped; the header runs to <eoh> when there is one. A length is checked against what
+// follows the value: a value runs up to a tag, a blank or the end, and never holds <eor>.
+AdifFile readAdi(const QByteArray &bytes, const RecordSink &each = {});
+// Reads ADX through the XML reader; a comment may stand before the XML declaration.
+AdifFile readAdx(const QByteArray &bytes, const RecordSink &each = {});
+// ADX when the file begins (after blanks and XML comments) with an XML declaration or an
+// <ADX> element.
 bool looksLikeAdx(const QByteArray &bytes);
-AdifFile readAdif(const QByteArray &bytes);
+// Either form, UTF-16 included. With `each`, every record goes to it and none is kept.
+AdifFile readAdif(const QByteArray &bytes, const RecordSink &each = {});
 
 }  // namespace kastlog::adifimport

@@ -6,7 +6,8 @@
 
 namespace kastlog::adifimport {
 
-PreparedImport prepareImport(const QString &dir, const QString &station, const QString &adifPath) {
+PreparedImport prepareImport(const QString &dir, const QString &station, const QString &adifPath,
+                             const std::function<bool()> &createLog) {
     PreparedImport p;
     QByteArray bytes;
     if (const ReadResult file = readFileBytes(adifPath, bytes); !file.ok()) {
@@ -14,13 +15,21 @@ PreparedImport prepareImport(const QString &dir, const QString &station, const Q
         return p;
     }
     const LogStore store(dir, station);
-    const ReadResult log = readTextFile(store.logPath());
+    ReadResult log = readTextFile(store.logPath());
+    if (log.kind == ReadResult::Missing && createLog && createLog()) log = readTextFile(store.logPath());
     if (!log.ok()) {
         p.error = QStringLiteral("Le log %1 ne peut pas être lu : %2").arg(store.logPath(), log.reason);
         return p;
     }
-    p.file = readAdif(bytes);
-    p.plan = planImport(p.file, log.lines, station);
+    ImportPlanner planner(log.lines, station);
+    const AdifFile file = readAdif(bytes, [&](const AdifRecord &r, const AdifRecord &header) { planner.add(r, header); });
+    bytes = QByteArray();  // the records are planned: the file's bytes are no longer needed
+    if (!file.holdsQso) {
+        p.error = adifPath + QStringLiteral(" : ") + NoAdifQso;
+        return p;
+    }
+    p.plan = planner.take();
+    p.plan.fileProblem = file.problem;
     p.ok = true;
     return p;
 }
@@ -42,8 +51,8 @@ QStringList firstNameKeys(const ImportPlan &plan) {
 ImportWritten writeImport(const QString &dir, const QString &station, const ImportPlan &plan,
                           const FaultInjector *faults, const Clock *clock) {
     ImportWritten w;
-    if (plan.taken == 0) return w;
-    const ChangeResult log = LogStore(dir, station, faults, {true, clock}).importeQsos(plan.records());
+    if (!plan.writesAnything()) return w;
+    const ChangeResult log = LogStore(dir, station, faults, {true, clock}).importeQsos(plan.records(), plan.marks());
     w.history = log.history;
     if (!log) {
         w.error = QStringLiteral("Le log n'a pas été modifié : %1 : %2").arg(log.fileName, log.reason);

@@ -2,12 +2,14 @@
 
 #include "logstore/bands.h"
 #include "logstore/cp1252.h"
+#include "logstore/modes.h"
 #include "reports/adif.h"
-#include "reports/map/provincecode.h"
+#include "reports/castlereference.h"
 #include "settings/stationcall.h"
 
 #include <QDate>
 
+#include <algorithm>
 #include <array>
 
 namespace kastlog::adifimport {
@@ -16,25 +18,21 @@ QString reason::unwritable(const QString &field) {
     return QStringLiteral("caractère impossible à écrire dans le log (champ %1)").arg(field);
 }
 
+QString reason::badSigInfo(QStringView value) {
+    return QStringLiteral("SIG_INFO n'est pas une référence de château : %1").arg(value);
+}
+
+FileKind kindOf(const AdifRecord &header) {
+    const QStringView program = header.view(field::ProgramId).trimmed();
+    return {program.compare(QLatin1String("LoTW"), Qt::CaseInsensitive) == 0,
+            program.compare(QLatin1String("eQSL.cc DownloadInBox"), Qt::CaseInsensitive) == 0};
+}
+
 namespace {
 bool allDigits(QStringView s) {
     for (QChar c : s)
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
     return true;
-}
-
-bool isLetter(QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); }
-
-// Two capital letters and three digits, as the reference field takes it.
-bool isReferenceShape(QStringView s) {
-    return s.size() == 5 && isLetter(s[0]) && isLetter(s[1]) && allDigits(s.mid(2));
-}
-
-QStringView firstWord(QStringView text) {
-    const QStringView t = text.trimmed();
-    qsizetype i = 0;
-    while (i < t.size() && !t[i].isSpace()) ++i;
-    return t.left(i);
 }
 
 // The value of a run of digits already checked.
@@ -79,34 +77,68 @@ struct Values {
 };
 
 QString bandOf(const Values &v) {
-    if (v.present[field::Band]) return adif::bandLabel(v[field::Band]);
+    // <band:0> is no band: the frequency tells it then.
+    if (!v[field::Band].isEmpty()) return adif::bandLabel(v[field::Band]);
     bool ok = false;
     const double mhz = v[field::Freq].toDouble(&ok);
     return ok ? bandLabelOfFrequency(mhz) : QString();
 }
 
-// MODE when it has at most three characters, else SUBMODE when it has; capitals keep sizes.
-QStringView modeOf(const Values &v, bool &ok) {
+// The log's form of the mode and submode (RTTY is RTY, MFSK/FT4 is FT4); a submode alone
+// counts as the mode. Empty for a mode the log cannot hold, or for no mode at all.
+QString modeOf(const Values &v) {
     const QStringView mode = v[field::Mode], sub = v[field::Submode];
-    ok = true;
-    if (mode.size() <= 3 && !(mode.isEmpty() && !sub.isEmpty())) return mode;
-    if (!sub.isEmpty() && sub.size() <= 3) return sub;
-    ok = false;
-    return mode;
+    return mode.isEmpty() ? modes::logForm(sub) : modes::logForm(mode, sub);
 }
 
-// A reference in capitals held in place; empty until one is found.
-struct Reference {
-    char16_t text[5] = {};
-    qsizetype size = 0;
-    QStringView view() const { return QStringView(text, size); }
-    // Takes `word` in capitals when `isReference` accepts it so.
-    void take(QStringView word, bool (*isReference)(QStringView)) {
-        if (word.size() != 5) return;
-        for (int i = 0; i < 5; ++i) text[i] = station::capital(word[i]).unicode();
-        size = isReference(QStringView(text, 5)) ? 5 : 0;
+bool yesOrVerified(QStringView v) {
+    return v.size() == 1 && (v[0] == u'Y' || v[0] == u'y' || v[0] == u'V' || v[0] == u'v');
+}
+
+QslSource sourceOf(const Values &v, FileKind kind) {
+    if (kind.eqslInbox) return QslSource::Eqsl;
+    if (yesOrVerified(v[field::LotwQslRcvd])) return QslSource::Lotw;
+    if (yesOrVerified(v[field::EqslQslRcvd])) return QslSource::Eqsl;
+    if (yesOrVerified(v[field::QslRcvd])) return kind.lotw ? QslSource::Lotw : QslSource::Card;
+    return QslSource::None;
+}
+
+// Text that programs write by themselves after the reference: a word, a colon and a signed
+// number, as "SENT: +00  RCVD: -14".
+bool holdsMachineText(QStringView t) {
+    for (qsizetype i = 1; i < t.size(); ++i) {
+        if (t[i] != u':' || !t[i - 1].isLetter()) continue;
+        qsizetype j = i + 1;
+        while (j < t.size() && t[j].isSpace()) ++j;
+        if (j < t.size() && (t[j] == u'+' || t[j] == u'-')) ++j;
+        if (j < t.size() && t[j].isDigit()) return true;
     }
-};
+    return false;
+}
+
+// The castle's name in the rest of the field after its reference: without the separators
+// before it ("NM047, Walzin", "NM047/Walzin"), taken when it holds a letter and no machine
+// text; else the entry's default "C.".
+QStringView castleNameAfter(QStringView rest) {
+    qsizetype i = 0;
+    while (i < rest.size() && (rest[i].isSpace() || QStringView(u",;:/-#|").contains(rest[i]))) ++i;
+    rest = rest.mid(i).trimmed();
+    const bool letter = std::any_of(rest.begin(), rest.end(), [](QChar c) { return c.isLetter(); });
+    return letter && !holdsMachineText(rest) ? rest : QStringView(u"C.");
+}
+
+// The free-text fields a reference is looked for in, in this order.
+constexpr field::Id TextFields[] = {field::Comment, field::Notes, field::Qth};
+
+// `text` holds characters the log cannot: replaced by their nearest letters when they all
+// have one (`changed` is then set), else left for the record's check to refuse.
+QStringView nearestLetters(QStringView text, QString &storage, bool &changed) {
+    changed = false;
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) return text;
+    if (!cp1252::nearestLetters(text, storage) || storage == text) return text;
+    changed = true;
+    return storage;
+}
 
 // `from` names the station `station` (stored form): capitals, "/" for "_".
 bool sameStation(QStringView from, const QString &station) {
@@ -127,16 +159,36 @@ constexpr Written FromTheFile[] = {
     {"CALL", rec::CallCol, rec::CallWidth},     {"NAME", rec::FirstNameCol, rec::FirstNameWidth},
     {"MODE", rec::ModeCol, rec::ModeWidth},     {"RST_RCVD", rec::RstRCol, rec::RstRWidth},
     {"RST_SENT", rec::RstECol, rec::RstEWidth}, {"COMMENT", rec::NameCol, rec::NameWidth}};
+
+constexpr QChar Separator = QChar(0x1F);
+
+void appendShown(QString &shown, QStringView value) {
+    for (QChar c : value) shown += c == Separator ? QChar(u' ') : c;  // never one inside a value
+    shown += Separator;
+}
 }  // namespace
 
-QString MappedQso::call() const { return taken() ? trimmedColumn(record, rec::CallCol, rec::CallWidth) : shown.value(Call); }
-QString MappedQso::reference() const { return taken() ? column(record, rec::RefCol, rec::RefWidth) : shown.value(Reference); }
-QString MappedQso::date() const { return taken() ? column(record, rec::DateCol, rec::DateWidth) : shown.value(Date); }
-QString MappedQso::time() const { return taken() ? column(record, rec::TimeCol, rec::TimeWidth) : shown.value(Time); }
-QString MappedQso::band() const { return taken() ? trimmedColumn(record, rec::BandCol, rec::BandWidth) : shown.value(Band); }
-QString MappedQso::mode() const { return taken() ? trimmedColumn(record, rec::ModeCol, rec::ModeWidth) : shown.value(Mode); }
+QString recordValue(const QString &record, MappedQso::Shown which) {
+    static constexpr struct {
+        int col, width;
+    } Columns[] = {{rec::CallCol, rec::CallWidth}, {rec::RefCol, rec::RefWidth},   {rec::DateCol, rec::DateWidth},
+                   {rec::TimeCol, rec::TimeWidth}, {rec::BandCol, rec::BandWidth}, {rec::ModeCol, rec::ModeWidth}};
+    return trimmedColumn(record, Columns[which].col, Columns[which].width);
+}
 
-MappedQso mapQso(const AdifRecord &r, const QString &station) {
+QString MappedQso::value(Shown which) const {
+    if (taken()) return recordValue(record, which);
+    qsizetype from = 0;
+    for (int k = 0; k < which; ++k) {
+        from = shown.indexOf(Separator, from);
+        if (from < 0) return {};
+        ++from;
+    }
+    const qsizetype to = shown.indexOf(Separator, from);
+    return to < 0 ? QString() : shown.mid(from, to - from);
+}
+
+MappedQso mapQso(const AdifRecord &r, const QString &station, FileKind kind, Confirmation *confirmation) {
     MappedQso m;
     const Values v(r);
     const auto refuse = [&](const QString &why) {
@@ -145,64 +197,105 @@ MappedQso mapQso(const AdifRecord &r, const QString &station) {
     const QStringView call = v[field::Call];  // capitals keep its size
     if (!r.readable()) {
         m.refusal = r.problem;
-        m.shown = {station::capitals(call), QString(), v[field::QsoDate].toString(), v[field::TimeOn].toString(),
-                   v[field::Band].toString(), v[field::Mode].toString()};
+        m.warnings = r.warnings;
+        const QString capitals = station::capitals(call);
+        for (QStringView s : {QStringView(capitals), QStringView(), v[field::QsoDate], v[field::TimeOn], v[field::Band], v[field::Mode]})
+            appendShown(m.shown, s);
         return m;
     }
+    m.warnings = r.warnings;
     if (call.size() > rec::CallWidth) refuse(reason::CallTooLong);
 
-    // The reference: the award fields first, then the first word of the comment or notes.
-    Reference ref;
-    if (v[field::Sig].compare(QLatin1String("DNJ"), Qt::CaseInsensitive) == 0)
-        ref.take(v[field::SigInfo], isReferenceShape);
-    for (const field::Id id : {field::Comment, field::Notes})
-        if (ref.size == 0) ref.take(firstWord(r.view(id)), carte::isCastleReference);
-    if (ref.size == 0) refuse(reason::NoReference);
+    // The reference: the award's fields first, else anywhere in the comment, the notes or the QTH.
+    QString reference;
+    const QStringView sigInfo = v[field::SigInfo];
+    const bool sigReference = v[field::Sig].compare(QLatin1String("DNJ"), Qt::CaseInsensitive) == 0 && !sigInfo.isEmpty();
+    if (sigReference) {
+        const CastleReferenceMatch found = findCastleReference(sigInfo);
+        if (found.found() && found.begin == 0 && found.end == sigInfo.size()) reference = found.reference;
+        else refuse(reason::badSigInfo(sigInfo));
+    } else {
+        for (const field::Id id : TextFields)
+            if (reference.isEmpty()) reference = findCastleReference(r.view(id)).reference;
+        if (reference.isEmpty()) refuse(reason::NoReference);
+    }
     QsoFieldViews q;
-    q.reference = ref.view();
+    q.reference = reference;
     q.province = q.reference.left(2);
-    // The castle name follows the reference in the comment the export writes.
+    // The castle's name follows the reference in the field that holds it. With the award's
+    // fields, a comment that begins with the reference and a blank is this program's own
+    // export: its rest is the name as the log held it, empty or not.
+    q.castleName = u"C.";
     const QStringView comment = r.view(field::Comment);
-    if (ref.size > 0 && comment.size() > ref.size && comment.startsWith(q.reference) && comment[ref.size] == u' ')
-        q.castleName = comment.mid(ref.size + 1);
-    else
-        q.castleName = u"C.";
+    const bool ownExport = sigReference && !reference.isEmpty() && comment.size() > reference.size() &&
+                           comment.startsWith(reference) && comment[reference.size()] == u' ';
+    if (ownExport) {
+        q.castleName = comment.mid(reference.size() + 1);
+    } else {
+        for (const field::Id id : TextFields) {
+            const QStringView text = r.view(id);
+            const CastleReferenceMatch found = findCastleReference(text);
+            if (!found.found() || found.reference != reference) continue;
+            q.castleName = castleNameAfter(text.mid(found.end));
+            break;
+        }
+    }
 
     q.firstName = v[field::Name];
     if (q.firstName.size() > rec::FirstNameWidth) {
         m.warnings << QStringLiteral("prénom coupé à %1 caractères").arg(rec::FirstNameWidth);
         q.firstName = q.firstName.left(rec::FirstNameWidth);
     }
+    QString nearestFirstName, nearestCastle;
+    bool firstNameChanged = false, castleChanged = false;
+    q.firstName = nearestLetters(q.firstName, nearestFirstName, firstNameChanged);
+    q.castleName = nearestLetters(q.castleName, nearestCastle, castleChanged);
 
     char16_t date[8], time[5];
-    const bool dated = logDate(v[field::QsoDate], date) && logTime(v[field::TimeOn], time);
+    const bool dated = logDate(v[field::QsoDate], date), timed = logTime(v[field::TimeOn], time);
     if (!dated) refuse(reason::BadDate);
-    else {
+    else if (v[field::TimeOn].isEmpty()) refuse(reason::NoTime);
+    else if (!timed) refuse(reason::BadDate);
+    if (dated && timed) {
         q.date = QStringView(date, 8);
         q.time = QStringView(time, 5);
     }
     const QString band = bandOf(v);
     if (band.isEmpty()) refuse(reason::NoBand);
     q.band = band;
-    bool modeOk = false;
-    q.mode = modeOf(v, modeOk);
+    const QString mode = modeOf(v);
+    const bool modeOk = !mode.isEmpty() || (v[field::Mode].isEmpty() && v[field::Submode].isEmpty());
     if (!modeOk) refuse(reason::ModeTooLong);
+    q.mode = mode;
     q.rstReceived = v[field::RstRcvd];
     q.rstSent = v[field::RstSent];
     if (q.rstReceived.size() > rec::RstRWidth) refuse(reason::RstRTooLong);
     if (q.rstSent.size() > rec::RstEWidth) refuse(reason::RstETooLong);
-    q.qsl = v[field::QslRcvd].compare(QLatin1String("Y"), Qt::CaseInsensitive) == 0;
+    const QslSource source = sourceOf(v, kind);
+    q.qsl = source != QslSource::None;
+    if (confirmation) {
+        confirmation->source = source;
+        if (source != QslSource::None) {
+            confirmation->call = station::capitals(call);
+            confirmation->band = band;
+            confirmation->mode = mode;
+            confirmation->minute = dated && timed ? minuteOf(q.date, q.time) : -1;
+        }
+    }
 
-    // The record as the save writes it, the call sign and the mode in capitals as typed.
+    // The record as the save writes it, the call sign in capitals as typed.
     q.call = call.left(rec::CallWidth);
     QString record = formatRecord(q);
     QChar *d = record.data();
     for (int i = rec::CallCol - 1; i < rec::CallCol - 1 + rec::CallWidth; ++i) d[i] = station::capital(d[i]);
-    for (int i = rec::ModeCol - 1; i < rec::ModeCol - 1 + rec::ModeWidth; ++i) d[i] = station::capital(d[i]);
     // Checked on the record itself; every other column holds only what this function wrote.
     if (!cp1252::canEncode(record))
         for (const Written &w : FromTheFile)
             if (!cp1252::canEncode(column(record, w.col, w.width))) refuse(reason::unwritable(QLatin1String(w.name)));
+    if (firstNameChanged)
+        m.warnings << QStringLiteral("prénom écrit ") + trimmedColumn(record, rec::FirstNameCol, rec::FirstNameWidth);
+    if (castleChanged)
+        m.warnings << QStringLiteral("nom du château écrit ") + trimmedColumn(record, rec::NameCol, rec::NameWidth);
 
     const QStringView from = v[field::StationCallsign];
     if (!from.isEmpty() && !sameStation(from, station))
@@ -212,10 +305,11 @@ MappedQso mapQso(const AdifRecord &r, const QString &station) {
         m.record = std::move(record);
         return m;
     }
-    m.shown = {station::capitals(call), q.reference.toString(),
-               (dated ? q.date : v[field::QsoDate]).toString(), (dated ? q.time : v[field::TimeOn]).toString(),
-               band.isEmpty() ? v[field::Band].toString() : band,
-               (modeOk ? station::capitals(q.mode) : v[field::Mode].toString())};
+    const QString capitals = station::capitals(call);
+    for (QStringView s : {QStringView(capitals), q.reference, dated && timed ? q.date : v[field::QsoDate],
+                          dated && timed ? q.time : v[field::TimeOn], band.isEmpty() ? v[field::Band] : QStringView(band),
+                          modeOk ? QStringView(mode) : v[field::Mode]})
+        appendShown(m.shown, s);
     return m;
 }
 

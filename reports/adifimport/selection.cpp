@@ -20,9 +20,24 @@ QStringList ImportPlan::records() const {
     return out;
 }
 
+QStringList ImportPlan::marks() const {
+    QStringList out;
+    out.reserve(confirmed);
+    for (const ImportLine &l : lines)
+        if (l.outcome == Outcome::Confirmed) out << l.logLine;
+    return out;
+}
+
 QString ImportPlan::countsLine() const {
-    return QStringLiteral("%1 QSO dans le fichier : %2 à importer, %3 déjà dans le log, %4 château déjà contacté, %5 refusés")
-        .arg(lines.size()).arg(taken).arg(alreadyInLog).arg(castleContacted).arg(refused);
+    return QStringLiteral("%1 QSO dans le fichier : %2 à importer, %3 déjà dans le log, %4 château déjà contacté, "
+                          "%5 refusés, %6 confirmations")
+        .arg(lines.size()).arg(taken).arg(alreadyInLog).arg(castleContacted).arg(refused).arg(confirmed);
+}
+
+QString confirmedBy(QslSource source) { return QStringLiteral("confirmé (%1)").arg(sourceName(source)); }
+
+QString ImportLine::value(MappedQso::Shown which) const {
+    return logLine.isEmpty() ? qso.value(which) : recordValue(logLine, which);
 }
 
 namespace {
@@ -60,61 +75,122 @@ struct CastleInGroup {
 size_t qHash(const CastleInGroup &k, size_t seed = 0) { return (Fnv{seed} << k.ref).h ^ size_t(k.group); }
 
 // The first line (in file order) of each castle in each band group, as the entry's search
-// finds it.
+// finds it. The refusal naming it is made once and shared by every QSO it refuses: a large
+// file refuses thousands of QSOs for a few castles.
 struct Contacted {
-    QHash<CastleInGroup, QStringView> first;
+    struct First {
+        QStringView line;
+        QString refusal;
+    };
+    QHash<CastleInGroup, First> first;
     static CastleInGroup key(const QString &line) {
         return {columnView(line, rec::RefCol, rec::RefWidth), lineBandGroup(line)};
     }
     void add(const QString &line) {
         const CastleInGroup k = key(line);
-        if (!first.contains(k)) first.insert(k, line);
+        if (!first.contains(k)) first.insert(k, {line, {}});
+    }
+    // The refusal of a QSO of the castle of `line`, or null when it is not contacted yet.
+    const QString *refusalOf(const QString &line) {
+        const auto it = first.find(key(line));
+        if (it == first.end()) return nullptr;
+        if (it->refusal.isEmpty()) {
+            const QString found = it->line.toString();
+            it->refusal = castleContacted(column(found, rec::DateCol, rec::DateWidth),
+                                          trimmedColumn(found, rec::BandCol, rec::BandWidth));
+        }
+        return &it->refusal;
     }
 };
 }  // namespace
 
-ImportPlan planImport(const AdifFile &file, const QStringList &logLines, const QString &station) {
-    ImportPlan plan;
-    QSet<SameQso> known;
+struct ImportPlanner::Known {
+    QSet<SameQso> qsos;
     Contacted contacted;
-    known.reserve(logLines.size() + file.records.size());
-    contacted.first.reserve(logLines.size() + file.records.size());
+};
+
+ImportPlanner::ImportPlanner(const QStringList &logLines, const QString &station)
+    : m_log(logLines), m_station(station), m_known(std::make_unique<Known>()) {
+    m_known->qsos.reserve(logLines.size());
+    m_known->contacted.first.reserve(logLines.size());
     for (const QString &l : logLines) {
-        known.insert(SameQso(l));
-        contacted.add(l);
+        m_known->qsos.insert(SameQso(l));
+        m_known->contacted.add(l);
+    }
+}
+
+ImportPlanner::~ImportPlanner() = default;
+
+void ImportPlanner::add(const AdifRecord &r, const AdifRecord &header) {
+    ImportLine line;
+    Confirmation confirmation;
+    line.qso = mapQso(r, m_station, kindOf(header), &confirmation);
+    if (confirmation.source != QslSource::None) {
+        // A confirmation marks the QSO of the log it is about; the file need not name the castle.
+        if (!m_logQsos) m_logQsos = std::make_unique<LogQsos>(m_log);
+        const LogQsos::Match match = m_logQsos->find(confirmation);
+        if (match.found == LogQsos::Found::One) {
+            line.logLine = m_log[match.line];
+            const bool marked = m_marked.contains(match.line) ||
+                                columnView(line.logLine, rec::QslCol, 1) == QLatin1String("*");
+            line.outcome = marked ? Outcome::AlreadyConfirmed : Outcome::Confirmed;
+            line.reason = marked ? AlreadyConfirmed : confirmedBy(confirmation.source);
+            ++(marked ? m_plan.alreadyInLog : m_plan.confirmed);
+            m_marked.insert(match.line);
+            m_plan.lines.append(std::move(line));
+            return;
+        }
+        if (match.found == LogQsos::Found::Ambiguous || line.qso.refusal == reason::NoReference) {
+            line.outcome = match.found == LogQsos::Found::Ambiguous ? Outcome::Ambiguous : Outcome::NotInLog;
+            line.reason = line.outcome == Outcome::Ambiguous ? Ambiguous : NotInLog;
+            ++m_plan.refused;
+            m_plan.lines.append(std::move(line));
+            return;
+        }
     }
     // The records taken are looked up by views of their text, which moving a line keeps.
-    plan.lines.reserve(file.records.size());
-    for (const AdifRecord &r : file.records) {
-        ImportLine line;
-        line.qso = mapQso(r, station);
-        const QString &record = line.qso.record;
-        if (!line.qso.taken()) {
-            line.reason = line.qso.refusal;
-            ++plan.refused;
-        } else if (known.contains(SameQso(record))) {
-            line.outcome = Outcome::AlreadyInLog;
-            line.reason = AlreadyInLog;
-            ++plan.alreadyInLog;
-        } else if (const auto it = contacted.first.constFind(Contacted::key(record)); it != contacted.first.constEnd()) {
-            line.outcome = Outcome::CastleContacted;
-            const QString found = it->toString();
-            line.reason = castleContacted(column(found, rec::DateCol, rec::DateWidth),
-                                          trimmedColumn(found, rec::BandCol, rec::BandWidth));
-            ++plan.castleContacted;
-        } else {
-            line.outcome = Outcome::Taken;
-            ++plan.taken;
-            known.insert(SameQso(record));
-            contacted.add(record);
-        }
-        plan.lines.append(std::move(line));
+    const QString &record = line.qso.record;
+    if (!line.qso.taken()) {
+        line.reason = line.qso.refusal;
+        ++m_plan.refused;
+    } else if (m_known->qsos.contains(SameQso(record))) {
+        line.outcome = Outcome::AlreadyInLog;
+        line.reason = AlreadyInLog;
+        ++m_plan.alreadyInLog;
+    } else if (const QString *refusal = m_known->contacted.refusalOf(record)) {
+        line.outcome = Outcome::CastleContacted;
+        line.reason = *refusal;
+        ++m_plan.castleContacted;
+    } else {
+        line.outcome = Outcome::Taken;
+        ++m_plan.taken;
+        m_known->qsos.insert(SameQso(record));
+        m_known->contacted.add(record);
     }
+    m_plan.lines.append(std::move(line));
+}
+
+ImportPlan ImportPlanner::take() { return std::move(m_plan); }
+
+ImportPlan planImport(const AdifFile &file, const QStringList &logLines, const QString &station) {
+    ImportPlanner planner(logLines, station);
+    for (const AdifRecord &r : file.records) planner.add(r, file.header);
+    ImportPlan plan = planner.take();
+    plan.fileProblem = file.problem;
     return plan;
 }
 
 QString refusalLine(const ImportLine &l) {
-    return l.qso.call() + QLatin1Char(' ') + l.qso.date() + QLatin1Char(' ') + l.qso.time() + QStringLiteral(": ") + l.reason;
+    return l.value(MappedQso::Call) + QLatin1Char(' ') + l.value(MappedQso::Date) + QLatin1Char(' ') +
+           l.value(MappedQso::Time) + QStringLiteral(": ") + l.reason;
+}
+
+QStringList warningLines(const ImportLine &l) {
+    QStringList out;
+    const QString qso = l.value(MappedQso::Call) + QLatin1Char(' ') + l.value(MappedQso::Date) + QLatin1Char(' ') +
+                        l.value(MappedQso::Time) + QStringLiteral(": ");
+    for (const QString &w : l.qso.warnings) out << qso + w;
+    return out;
 }
 
 }  // namespace kastlog::adifimport

@@ -106,6 +106,31 @@ private slots:
         QVERIFY(!cp1252::encode(text, out));
     }
 
+    // The nearest letters of names other programs hold (a QRZ logbook's first names and
+    // places); "" when a character has none.
+    void nearestLetters_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("nearest");
+        // Once one letter must lose its accent, all do: the name reads the same throughout.
+        QTest::newRow("Czech, caron and acute") << QStringLiteral("Jiří Dvořák") << QStringLiteral("Jiri Dvorak");
+        QTest::newRow("Polish, L stroke") << QStringLiteral("Głowacki Łódź") << QStringLiteral("Glowacki Lodz");
+        QTest::newRow("Serbian, D stroke") << QStringLiteral("Đorđe") << QStringLiteral("Dorde");
+        QTest::newRow("Turkish, dotless i") << QStringLiteral("Işık Göğüş") << QStringLiteral("Isik Gogus");
+        QTest::newRow("letters with no accent to drop") << QStringLiteral("Łukasz Ærø ß") << QStringLiteral("Lukasz Ærø ß");
+        QTest::newRow("Romanian, comma below") << QStringLiteral("Ștefănescu") << QStringLiteral("Stefanescu");
+        QTest::newRow("Maltese, H stroke") << QStringLiteral("Ħamrun") << QStringLiteral("Hamrun");
+        QTest::newRow("held as it is") << QStringLiteral("Zoë Œuvre €") << QStringLiteral("Zoë Œuvre €");
+        QTest::newRow("Greek has no nearest letter") << QStringLiteral("Αλέξης") << QString();
+        QTest::newRow("a symbol neither") << QStringLiteral("Jiří ★") << QString();
+    }
+    void nearestLetters() {
+        QFETCH(QString, text);
+        QFETCH(QString, nearest);
+        QString out;
+        QCOMPARE(cp1252::nearestLetters(text, out), !nearest.isEmpty());
+        if (!nearest.isEmpty()) QCOMPARE(out, nearest);
+    }
+
     void encodableText() {
         const QString t = QStringLiteral("€ Šœ Ÿ éàü ÿ CHÂTEAU");
         QVERIFY(cp1252::canEncode(t));

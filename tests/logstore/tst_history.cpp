@@ -286,6 +286,12 @@ private slots:
                                              << "+0 / -1 QSO";
         QTest::newRow("mixed") << QStringList{a, b, c} << QStringList{d} << "QSO ajouté : G4D NM047 09/12/26 14:05 14 Mhz, 3 QSO supprimés"
                                << "+1 / -3 QSO";
+        // An import of confirmations marks lines: confirmed, not removed and added.
+        const QString aMarked = a.left(106) + QLatin1Char('*'), bMarked = b.left(106) + QLatin1Char('*');
+        QTest::newRow("one confirmed") << QStringList{a, b} << QStringList{aMarked, b}
+                                       << "QSO confirmé : ON4XYZ NM047 09/12/26 14:05 14 Mhz" << "+1 / -1 QSO";
+        QTest::newRow("added and confirmed") << QStringList{a, b} << QStringList{aMarked, bMarked, c, d}
+                                             << "2 QSO ajoutés, 2 QSO confirmés" << "+4 / -2 QSO";
         QTest::newRow("order only") << QStringList{a, b} << QStringList{b, a} << "aucun QSO changé" << "+0 / -0 QSO";
         // One line gone and another come elsewhere (a hand edit, a restore): no edit of either.
         QTest::newRow("one gone, another come") << QStringList{a, b} << QStringList{c, a}

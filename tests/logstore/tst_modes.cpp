@@ -30,6 +30,14 @@ private slots:
         QTest::newRow("C4FM written as mode (import-only)") << "C4FM" << "" << "C4F" << "DIGITALVOICE/C4FM";
         QTest::newRow("DSTAR written as mode (import-only)") << "DSTAR" << "" << "DST" << "DIGITALVOICE/DSTAR";
         QTest::newRow("FST4W") << "MFSK" << "FST4W" << "F4W" << "MFSK/FST4W";
+        // Completed from the ADIF 3.1.4 mode table.
+        QTest::newRow("ISCAT") << "ISCAT" << "ISCAT-B" << "ISC" << "ISCAT";
+        QTest::newRow("OPERA") << "OPERA" << "OPERA-QSO" << "OPR" << "OPERA";
+        QTest::newRow("QRA64") << "QRA64" << "QRA64C" << "Q64" << "QRA64";
+        QTest::newRow("WINMOR") << "WINMOR" << "" << "WMR" << "WINMOR";
+        QTest::newRow("JT4A written as mode (import-only)") << "JT4A" << "" << "JT4" << "JT4";
+        QTest::newRow("GTOR written as mode (import-only)") << "GTOR" << "" << "TOR" << "TOR";
+        QTest::newRow("PAX2 written as mode (import-only)") << "PAX2" << "" << "PAX" << "PAX";
         QTest::newRow("unknown long mode") << "FOOBAR" << "" << "" << "";
         QTest::newRow("empty") << "" << "" << "" << "";
     }

@@ -205,6 +205,19 @@ private slots:
         QCOMPARE(rules::insereTous({line(9), line(5)}, {a, b, QStringLiteral("x")}),
                  (QStringList{a, b, line(9), line(5), QStringLiteral("x")}));
     }
+
+    // An import of confirmations: the lines it confirms take the mark in their place (a short
+    // hand-edited line is padded to it), every equal line with them; new records land as before.
+    void insereEtMarqueMarksInPlace() {
+        const QString full = QStringLiteral("F1AA         NM   X               NM001 01/01/08 10:00").leftJustified(107);
+        const QString shortLine = QStringLiteral("F2BB         LG   Y               LG002 02/01/08 11:00");
+        const QString other = QStringLiteral("F3CC         BR   Z               BR003 03/01/08 12:00").leftJustified(107);
+        const QString added = QStringLiteral("F4DD         HT   W               HT004 02/01/08 11:30");
+        const QString fullMarked = full.left(106) + QLatin1Char('*');
+        QCOMPARE(rules::insereEtMarque({full, shortLine, other, full}, {added}, {full, shortLine}),
+                 (QStringList{fullMarked, shortLine.leftJustified(106) + QLatin1Char('*'), added, other, fullMarked}));
+        QCOMPARE(rules::insereEtMarque({full, other}, {}, {}), (QStringList{full, other}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRewriteRules)

@@ -110,8 +110,10 @@ private slots:
         QTest::newRow("time 60") << "Heure_A" << "09:60" << "Le format de l'heure doit etre HH:MM";
         QTest::newRow("time h") << "Heure_A" << "15h25" << "Le format de l'heure doit etre HH:MM";
         QTest::newRow("mode empty") << "Mode_A" << "" << "Entrez un Mode";
-        QTest::newRow("mode 4") << "Mode_A" << "RTTY" << "3 caracteres maxi pour le Mode";
-        QTest::newRow("mode 5") << "Mode_A" << "psk31" << "3 caracteres maxi pour le Mode";
+        // Modes of 4 to 6 letters the mode table does not know; a 7-letter one is never looked up.
+        QTest::newRow("mode 4 unknown") << "Mode_A" << "DIGI" << "3 caracteres maxi pour le Mode";
+        QTest::newRow("mode 5 unknown") << "Mode_A" << "wefax" << "3 caracteres maxi pour le Mode";
+        QTest::newRow("mode 7") << "Mode_A" << "RTTY-45" << "3 caracteres maxi pour le Mode";
         QTest::newRow("rst empty") << "RST_A" << "" << "Entrez un Report";
         QTest::newRow("rst 4") << "RST_A" << "5999" << "3 caracteres maxi pour le Report";
         QTest::newRow("rst 6") << "RST_A" << "69" << "R (de RST)doit etre compris entre 0 et 5";
@@ -193,6 +195,33 @@ private slots:
         QVERIFY(h.enabled(next));
         QVERIFY(h.hasFocus(next));
         QCOMPARE(h.text(field), typed.toUpper());
+    }
+
+    // A longer mode the mode table knows takes its three-letter form on Enter, as typed by
+    // operators of digital modes.
+    void modeTakesItsForm_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("RTTY") << "RTTY" << "RTY";
+        QTest::newRow("psk31, small letters") << "psk31" << "PSK";
+        QTest::newRow("JT65") << "JT65" << "J65";
+        QTest::newRow("OLIVIA") << "OLIVIA" << "OLV";
+        QTest::newRow("C4FM") << "C4FM" << "C4F";
+        QTest::newRow("SSTV") << "SSTV" << "STV";
+    }
+    void modeTakesItsForm() {
+        QFETCH(QString, typed);
+        QFETCH(QString, form);
+        Harness h;
+        h.station(QStringLiteral("Q1ABC"));
+        h.settings.setDateAuto(QStringLiteral("Q1ABC"), QStringLiteral("Non"));
+        QVERIFY(h.start());
+        advanceTo(h, QStringLiteral("Mode_A"));
+        h.combo(QStringLiteral("Mode_A"))->lineEdit()->clear();
+        h.typeEnter(QStringLiteral("Mode_A"), typed);
+        QCOMPARE(h.messages.shown, QStringList());
+        QCOMPARE(h.text(QStringLiteral("Mode_A")), form);
+        QVERIFY(h.hasFocus(QStringLiteral("RST_A")));
     }
 
     void lettersBecomeCapitalsAsTyped_data() {

@@ -119,7 +119,7 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("mode") << "Mode_A" << "RTTY" << "3 caracteres maxi pour le Mode";
+        QTest::newRow("mode") << "Mode_A" << "DIGI" << "3 caracteres maxi pour le Mode";
         QTest::newRow("call") << "Ind_A" << "F6ABCDEFGHIJK" << "12 caracteres maxi pour l'indicatif";
         QTest::newRow("report") << "RST_A" << "5999" << "3 caracteres maxi pour le Report";
         QTest::newRow("date") << "Date_A" << "19/07/2008" << "8 caracteres pour la date ex: 01/02/08";
@@ -140,6 +140,19 @@ private slots:
         QCOMPARE(h.logLines(Q1), QStringList{L});
         QVERIFY(h.window->modificationFlag());  // the edit goes on
         QVERIFY(h.hasFocus(field));
+    }
+
+    // A known longer mode typed over an edited QSO without its Enter is saved as its form.
+    void knownModeEditedWithoutEnterTakesItsForm() {
+        Harness h;
+        h.station(Q1, {L});
+        QVERIFY(h.start());
+        h.doubleClickItem(0);
+        h.combo(QStringLiteral("Mode_A"))->setEditText(QStringLiteral("RTTY"));
+        h.w<QPushButton>(QStringLiteral("Valide_A"))->click();
+        QCOMPARE(h.infos(), QStringList());
+        QCOMPARE(h.logLines(Q1), QStringList{record(QStringLiteral("ON4AA"), QStringLiteral("LG001"), QStringLiteral("01/06/08"),
+                                                    QStringLiteral("10:00"), QStringLiteral("14 Mhz"), QStringLiteral("RTY"))});
     }
 };
 

@@ -1,11 +1,13 @@
 // "Importer un fichier ADIF...": the file dialog, the preview, the write and the refusal while
 // a QSO is being typed.
 #include "harness.h"
+#include "logstore/logstore.h"
 #include "mainwindow/importdialog.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QTableWidget>
+#include <QLabel>
+#include <QTableView>
 
 using namespace kastlog;
 using namespace kastlog::test;
@@ -53,8 +55,8 @@ private slots:
         bool importEnabled = false;
         chooseAndAnswer(h.dirs.path("in.adi"), "Importer", [&](ImportDialog *p) {
             importEnabled = p->importButton()->isEnabled() && p->importButton()->isDefault();
-            for (int c = 0; c < 7; ++c) cells << p->table()->item(0, c)->text();
-            cells << p->table()->item(1, 6)->text();
+            for (int c = 0; c < 7; ++c) cells << p->cell(0, c);
+            cells << p->cell(1, 6);
         });
         h.triggerMenu("Mnu_Import_ADIF");
         QVERIFY(importEnabled);
@@ -65,6 +67,58 @@ private slots:
         QCOMPARE(h.logLines(Q1), (QStringList{record("F1XY", "NM047", "31/05/08", "09:00", "7.0 Mhz", "CW", false, "PAUL"), L}));
         QCOMPARE(h.infos().last(), QStringLiteral("1 QSO importés dans le log de Q1ABC"));
         QCOMPARE(h.list()->currentIndex().row(), 1);
+    }
+
+    // A LoTW report and two new QSOs: the preview says what becomes of each, "Importer" marks
+    // and adds in one rewrite, the list shows the mark at once, and one Ctrl+Z takes it all back.
+    void confirmationsAndQsosComeAndGoTogether() {
+        Harness h;
+        const QString logged = record("F6XYZ", "NM047", "19/07/24", "14:05", "14 Mhz", "SSB");
+        h.station(Q1, {L, logged});
+        QVERIFY(h.start());
+        const QByteArray before = h.dirs.readFile(files::logName(Q1));
+        // lotwreport.adi as LoTW's "Your QSOs > Download Report" writes it (arrl.org/adif).
+        h.dirs.writeFile("lotwreport.adi",
+                         "ARRL Logbook of the World Status Report\nGenerated at 2024-08-02 10:11:12\nfor q1abc\n\n"
+                         "<PROGRAMID:4>LoTW\n<APP_LoTW_NUMREC:1>2\n\n<eoh>\n"
+                         "<CALL:5>F6XYZ\n<BAND:3>20M\n<MODE:3>SSB\n<QSO_DATE:8>20240719\n<TIME_ON:6>140712\n<QSL_RCVD:1>Y\n<eor>\n"
+                         "<CALL:5>G4ABC\n<BAND:3>20M\n<MODE:3>FT8\n<QSO_DATE:8>20240719\n<TIME_ON:6>150000\n<QSL_RCVD:1>Y\n<eor>\n");
+        QString counts;
+        QStringList rows;
+        chooseAndAnswer(h.dirs.path("lotwreport.adi"), "Importer", [&](ImportDialog *p) {
+            counts = p->findChild<QLabel *>(QStringLiteral("Comptes"))->text();
+            for (int r = 0; r < 2; ++r) {
+                QStringList row;
+                for (int c = 0; c < 7; ++c) row << p->cell(r, c);
+                rows << row.join(u'|');
+            }
+        });
+        h.triggerMenu("Mnu_Import_ADIF");
+        QCOMPARE(counts, QStringLiteral("2 QSO dans le fichier : 0 à importer, 0 déjà dans le log, 0 château déjà contacté, "
+                                        "1 refusés, 1 confirmations"));
+        QCOMPARE(rows, (QStringList{"F6XYZ|NM047|19/07/24|14:05|14 Mhz|SSB|confirmé (LoTW)",
+                                    "G4ABC||19/07/24|15:00|14 Mhz|FT8|pas dans le log"}));
+        const QString marked = logged.left(106) + u'*';
+        QCOMPARE(h.logLines(Q1), (QStringList{L, marked}));
+        QCOMPARE(h.window->mainListLines().last(), displayLine(marked, 2));
+        QCOMPARE(h.infos().last(), QStringLiteral("0 QSO importés et 1 QSO confirmés dans le log de Q1ABC"));
+        h.triggerMenu("Mnu_Annuler");
+        QCOMPARE(h.dirs.readFile(files::logName(Q1)), before);
+    }
+
+    // A file cut short: the preview says so and may still take its whole records.
+    void cutFileIsShownWithItsProblem() {
+        Harness h;
+        h.station(Q1, {L});
+        QVERIFY(h.start());
+        h.dirs.writeFile("cut.adi", Adi.left(Adi.size() - 12));
+        QString problem;
+        chooseAndAnswer(h.dirs.path("cut.adi"), "Importer", [&](ImportDialog *p) {
+            if (!p->fileProblem()->isHidden()) problem = p->fileProblem()->text();
+        });
+        h.triggerMenu("Mnu_Import_ADIF");
+        QVERIFY2(problem.startsWith(QStringLiteral("fichier tronqué après le QSO 1")), qPrintable(problem));
+        QCOMPARE(h.logLines(Q1).size(), 2);
     }
 
     void refusedWhileAQsoIsTyped() {

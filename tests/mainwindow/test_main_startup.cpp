@@ -317,6 +317,9 @@ private slots:
         h.triggerMenu(QStringLiteral("Mnu_APropos"));
         QVERIFY(h.messages.last().startsWith(QStringLiteral("KASTLOG  Révision  1.0.1\r\n\r\n")));
         QVERIFY(h.messages.last().size() > 30);
+        // The licence under the program's notice.
+        QVERIFY(h.messages.last().contains(QStringLiteral("\r\n\r\nCopyright (C) 2026")));
+        QVERIFY(h.messages.last().contains(QStringLiteral("GPL), version 3 ou toute version ultérieure")));
         h.triggerMenu(QStringLiteral("Mnu_Historique"));
         QCOMPARE(h.messages.last(), QStringLiteral("V1.0.0   le 14/07/2008 creation\r\nV1.0.1   le 19/07/2008 Suppression saisie Province\r\n"));
         QCOMPARE(h.programEnds, 0);

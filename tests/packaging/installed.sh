@@ -14,7 +14,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/kastlog lib/kastlog/libkastlog_webengine.so lib/kastlog/libkastlog_network.so \
          lib/kastlog/libkastlog_print.so share/applications/kastlog.desktop \
-         share/icons/hicolor/scalable/apps/kastlog.svg share/doc/kastlog/NOTICE.md; do
+         share/icons/hicolor/scalable/apps/kastlog.svg share/icons/hicolor/48x48/apps/kastlog.png \
+         share/doc/kastlog/NOTICE.md share/doc/kastlog/copyright; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 grep -qx 'Exec=kastlog' "$prefix/share/applications/kastlog.desktop"
@@ -26,6 +27,15 @@ if ldd "$prefix/bin/kastlog" | grep -q "$build"; then echo "the program links th
 before=$(cd "$prefix" && find . | sort)
 mkdir "$tmp/elsewhere"
 cd "$tmp/elsewhere"
+# The installed program finds its modules by itself, not through the tests' variable.
+unset KASTLOG_MODULE_PATH
+# An unknown short option or a bare file name is bad usage: the reason on standard error,
+# status 2, no window.
+for arg in -x file.adi; do
+  rc=0
+  timeout 20 "$prefix/bin/kastlog" "$arg" >"$tmp/out" 2>"$tmp/err" || rc=$?
+  [ "$rc" = 2 ] && [ -s "$tmp/err" ] && [ ! -s "$tmp/out" ] || { echo "kastlog $arg: status $rc"; cat "$tmp/err"; exit 1; }
+done
 XDG_DATA_HOME=$tmp/data XDG_CONFIG_HOME=$tmp/config QT_QPA_PLATFORM=offscreen "$prefix/bin/kastlog" \
   >"$tmp/out" 2>&1 &
 pid=$!

@@ -59,6 +59,15 @@ private slots:
             << logLine("ON4XY/P", "LG003", "432 Mhz", "31/12/99", "BURG", true, "ANNE", "23:59", "FM", "5", "5")
             << "<call:7>ON4XY/P<name:4>ANNE<band:4>70cm<mode:2>FM<qso_date:8>19991231<time_on:4>2359"
                "<rst_rcvd:1>5<rst_sent:1>5<comment:10>LG003 BURG<qsl_rcvd:1>Y<sig:3>DNJ<sig_info:5>LG003<eor>";
+        // The three-letter forms of longer modes are written as their ADIF mode and submode.
+        QTest::newRow("RTTY")
+            << logLine("F5AAA", "AN001", "7.0 Mhz", "05/05/10", "", false, "", "08:00", "RTY")
+            << "<call:5>F5AAA<name:0><band:3>40m<mode:4>RTTY<qso_date:8>20100505<time_on:4>0800"
+               "<rst_rcvd:2>59<rst_sent:2>57<comment:6>AN001 <sig:3>DNJ<sig_info:5>AN001<eor>";
+        QTest::newRow("FT4 under MFSK")
+            << logLine("F5AAA", "AN001", "14 Mhz", "05/05/10", "", false, "", "08:00", "FT4", "-5", "+3")
+            << "<call:5>F5AAA<name:0><band:3>20m<mode:4>MFSK<submode:3>FT4<qso_date:8>20100505<time_on:4>0800"
+               "<rst_rcvd:2>-5<rst_sent:2>+3<comment:6>AN001 <sig:3>DNJ<sig_info:5>AN001<eor>";
         QTest::newRow("typed band and empty first name")
             << logLine("F5AAA", "AN001", "2 m", "05/05/10", "KASTEEL", false, "", "08:00", "CW")
             << "<call:5>F5AAA<name:0><band:0><mode:2>CW<qso_date:8>20100505<time_on:4>0800"

@@ -77,10 +77,10 @@ private slots:
         QVERIFY2(r.ok, qPrintable(r.message));
 
         const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
-        QVERIFY2(!node.isEmpty(), "node (Node.js) is needed by this test: install the nodejs and npm packages");
+        QVERIFY2(!node.isEmpty(), "node (Node.js) is needed by this test: install the nodejs package");
         const QString script = QStringLiteral(ADIF_READER_DIR "/parse.js");
         QVERIFY2(QFile::exists(QStringLiteral(ADIF_READER_DIR "/node_modules/adif-parser-ts/package.json")),
-                 "the reader is not installed: run the reports_adif_reader_setup test first");
+                 "the reader is missing from the source tree");
         QProcess p;
         p.start(node, {script, dirs.path(QStringLiteral("F1ABC_DNJ.adi"))});
         QVERIFY(p.waitForFinished(60000));

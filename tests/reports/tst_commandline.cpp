@@ -1,6 +1,7 @@
 // The command line: help, version, bad usage, and the import without a window.
 #include "app/commandline.h"
 #include "mainwindow/instance.h"
+#include "settings/settings.h"
 #include "tests/common/testdirs.h"
 
 #include <QtTest>
@@ -13,10 +14,11 @@ struct Run {
     QString out, err;
 };
 
-Run run(const QStringList &args, const QString &dir, const QString &station = QStringLiteral("F1ABC")) {
+Run run(const QStringList &args, const QString &dir, const QString &station = QStringLiteral("F1ABC"),
+        Settings *settings = nullptr) {
     Run r;
     QTextStream out(&r.out), err(&r.err);
-    r.code = commandLine(args, dir, station, out, err);
+    r.code = commandLine(args, dir, station, out, err, settings);
     out.flush();
     err.flush();
     return r;
@@ -42,6 +44,7 @@ private slots:
         QTest::newRow("no file") << QStringList{"--import-adif"} << 2 << "";
         QTest::newRow("station alone") << QStringList{"--station", "F1ABC"} << 2 << "";
         QTest::newRow("unknown") << QStringList{"--import-adif", "x.adi", "--bogus"} << 2 << "";
+        QTest::newRow("bare file name") << QStringList{"wsjtx_log.adi"} << 2 << "";
         QTest::newRow("twice") << QStringList{"--import-adif", "x.adi", "--import-adif", "y.adi"} << 2 << "";
         QTest::newRow("bad station") << QStringList{"--import-adif", "x.adi", "--station", "F1 ABC"} << 2 << "";
     }
@@ -56,9 +59,27 @@ private slots:
         QCOMPARE(r.err.isEmpty(), code == 0);
     }
 
-    void firstArgumentDecidesTheWindow() {
-        QVERIFY(isProgramOption("--import-adif") && isProgramOption("--bogus") && isProgramOption("-h"));
-        QVERIFY(!isProgramOption("--platform") && !isProgramOption("-platform") && !isProgramOption("file.adi"));
+    // Whatever is not the toolkit's own goes to the command line; nothing left: the window.
+    void toolkitArgumentsGoToTheWindow_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("own");
+        QTest::newRow("none") << QStringList{} << QStringList{};
+        QTest::newRow("platform and value") << QStringList{"-platform", "offscreen"} << QStringList{};
+        QTest::newRow("two dashes") << QStringList{"--platform", "xcb", "--reverse"} << QStringList{};
+        QTest::newRow("style=") << QStringList{"-style=fusion", "-display", ":1"} << QStringList{};
+        QTest::newRow("browser's") << QStringList{"--webEngineArgs", "--foo", "x.adi"} << QStringList{};
+        QTest::newRow("help") << QStringList{"-h"} << QStringList{"-h"};
+        QTest::newRow("unknown") << QStringList{"--bogus"} << QStringList{"--bogus"};
+        QTest::newRow("short") << QStringList{"-platform", "offscreen", "-v"} << QStringList{"-v"};
+        QTest::newRow("file") << QStringList{"file.adi"} << QStringList{"file.adi"};
+        QTest::newRow("import among toolkit's")
+            << QStringList{"-platform", "offscreen", "--import-adif", "x.adi", "-reverse"}
+            << QStringList{"--import-adif", "x.adi"};
+    }
+    void toolkitArgumentsGoToTheWindow() {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, own);
+        QCOMPARE(programArguments(args), own);
     }
 
     // Exit 1 leaves the log as it was; exit 0 when done, even with nothing left to take.
@@ -69,9 +90,9 @@ private slots:
         dirs.writeFile("in.adi", Qsos);
         const QString in = dirs.path("in.adi");
         QCOMPARE(run({"--import-adif", dirs.path("absent.adi")}, dirs.dataDir()).code, 1);
-        QCOMPARE(run({"--import-adif", in}, dirs.dataDir(), "FXXXX").code, 1);  // no station set
-        QCOMPARE(run({"--import-adif", in, "--station", "F6ZZ"}, dirs.dataDir()).code, 1);  // no log
-        QVERIFY(!dirs.exists("F6ZZ_DNJ.log"));
+        const Run noStation = run({"--import-adif", in}, dirs.dataDir(), "FXXXX");
+        QCOMPARE(noStation.code, 1);
+        QVERIFY2(noStation.err.contains(QStringLiteral("donnez --station INDICATIF")), qPrintable(noStation.err));
         {
             const auto held = takeInstanceLock(dirs.dataDir());
             QVERIFY(held);
@@ -85,11 +106,70 @@ private slots:
 
         const Run r = run({"--import-adif", in, "--station", "on4/f1abc"}, dirs.dataDir());
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QStringLiteral("2 QSO dans le fichier : 1 à importer, 0 déjà dans le log, 0 château déjà contacté, 1 refusés\n"
+        QCOMPARE(r.out, QStringLiteral("2 QSO dans le fichier : 1 à importer, 0 déjà dans le log, 0 château déjà contacté, 1 refusés, "
+                                       "0 confirmations\n"
                                        "F2XY 19/07/08 14:05: bande absente du log\n"));
         QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
         QCOMPARE(run({"--import-adif", in, "--station", "ON4/F1ABC"}, dirs.dataDir()).code, 0);
         QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
+    }
+
+    // On a fresh machine: the station given gets its log from the template and its settings,
+    // as the station dialog would make them, and becomes the program's station.
+    void newStationIsCreated() {
+        test::TestDirs dirs;
+        dirs.writeFile("in.adi", Qsos);
+        Settings settings(dirs.path("KASTLOG.conf"));
+        const Run r = run({"--import-adif", dirs.path("in.adi"), "--station", "on4/f1abc"}, dirs.dataDir(), QString(), &settings);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.startsWith(QStringLiteral("Nouveau log créé pour la station ON4/F1ABC : ")), qPrintable(r.out));
+        QCOMPARE(dirs.readLines("ON4_F1ABC_DNJ.log").size(), 1);
+        QVERIFY(dirs.exists("FXXXX.txt"));
+        QCOMPARE(settings.indicatifStation(), QStringLiteral("ON4_F1ABC"));
+        QCOMPARE(settings.value(Settings::stationSection("ON4_F1ABC"), "Mode Utilise", "x"), QStringLiteral("0"));
+        // A second station leaves the program's station as it is.
+        QCOMPARE(run({"--import-adif", dirs.path("in.adi"), "--station", "F6ZZ"}, dirs.dataDir(), QString(), &settings).code, 0);
+        QVERIFY(dirs.exists("F6ZZ_DNJ.log"));
+        QCOMPARE(settings.indicatifStation(), QStringLiteral("ON4_F1ABC"));
+    }
+
+    // What the file holds: the warnings after the refusals; a damaged file or one with no QSO
+    // writes nothing and fails.
+    void damagedOrEmptyFilesWriteNothing_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QByteArray jiri = "<call:4>F3XY<qso_date:8>20080719<time_on:4>1405<band:3>20m<mode:4>RTTY"
+                                "<name:6>Ji\xC5\x99\xC3\xAD<sig:3>DNJ<sig_info:6>NM-049<eor>\n";
+        QTest::newRow("warnings after refusals")
+            << Qsos + jiri << 0
+            << QStringLiteral("3 QSO dans le fichier : 2 à importer, 0 déjà dans le log, 0 château déjà contacté, 1 refusés, "
+                              "0 confirmations\n"
+                              "F2XY 19/07/08 14:05: bande absente du log\n"
+                              "F3XY 19/07/08 14:05: prénom écrit JIRI\n")
+            << "";
+        QTest::newRow("cut") << Qsos + jiri.left(40) << 1
+                             << QStringLiteral("3 QSO dans le fichier : 1 à importer, 0 déjà dans le log, 0 château déjà contacté, "
+                                               "2 refusés, 0 confirmations\n"
+                                               "F2XY 19/07/08 14:05: bande absente du log\n"
+                                               "F3XY 20080719 : QSO incomplet (fichier tronqué)\n")
+                             << QStringLiteral("kastlog : fichier tronqué après le QSO 2 : rien n'est importé\n");
+        QTest::newRow("no QSO") << QByteArray("just text\n") << 1 << "" << "aucun QSO ADIF dans ce fichier";
+    }
+    void damagedOrEmptyFilesWriteNothing() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        test::TestDirs dirs;
+        dirs.writeFile("F1ABC_DNJ.log", {});
+        dirs.writeFile("in.adi", file);
+        const Run r = run({"--import-adif", dirs.path("in.adi")}, dirs.dataDir());
+        QCOMPARE(r.code, code);
+        QCOMPARE(r.out, out);
+        QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.contains(err), qPrintable(r.err));
+        QCOMPARE(dirs.readLines("F1ABC_DNJ.log").size(), code == 0 ? 2 : 0);
     }
 };
 

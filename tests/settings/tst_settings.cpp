@@ -28,6 +28,9 @@ private slots:
     void dateAutoIsReturnedAsStored();
     void stationsKeepTheirOwnSections();
     void serversHaveDefaultsAndCanBeChanged();
+    void clusterLoginAndCommands();
+    void radioIntervalle_data();
+    void radioIntervalle();
     void perUserStoreAndProgramDirectory();
 };
 
@@ -45,6 +48,7 @@ void TestSettings::defaultsOfAFreshStore() {
     QCOMPARE(s.modeUtilise(QStringLiteral("FXXXX")), 0);
     QCOMPARE(s.dateAuto(QStringLiteral("FXXXX")), QStringLiteral("Oui"));
     QCOMPARE(s.bandeCluster(QStringLiteral("FXXXX")), 0);
+    QCOMPARE(s.radioRigctld(), QString());  // no radio
     QCOMPARE(s.value(QStringLiteral("Setup "), QStringLiteral("Revision"), QStringLiteral("absent")),
              QStringLiteral("absent"));
     // Reading writes nothing.
@@ -194,6 +198,27 @@ void TestSettings::indexKeys() {
     QCOMPARE(got, expected);
 }
 
+// Milliseconds between two readings of the radio: 500 unless a whole number says otherwise,
+// never so short that rigctld is flooded nor so long that the band lags behind.
+void TestSettings::radioIntervalle_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("absent") << QString() << 500;
+    QTest::newRow("250") << "250" << 250;
+    QTest::newRow("blanks round") << " 1000 " << 1000;
+    QTest::newRow("too short") << "20" << 100;
+    QTest::newRow("too long") << "60000" << 10000;
+    QTest::newRow("not a number") << "0,5 s" << 500;
+}
+
+void TestSettings::radioIntervalle() {
+    QFETCH(QString, stored);
+    TestDirs dirs;
+    Settings s(dirs.configPath());
+    if (!stored.isNull()) s.setValue(Settings::commonSection(), QStringLiteral("Radio Intervalle"), stored);
+    QTEST(s.radioIntervalle(), "ms");
+}
+
 void TestSettings::dateAutoIsReturnedAsStored() {
     TestDirs dirs;
     Settings s(dirs.configPath());
@@ -229,6 +254,25 @@ void TestSettings::serversHaveDefaultsAndCanBeChanged() {
     s.setValue(QStringLiteral("Setup "), QStringLiteral("Serveur DNJ"), QStringLiteral("dnj.example"));
     QCOMPARE(s.serveurCluster(), QStringLiteral("dx.example"));
     QCOMPARE(s.serveurDnj(), QStringLiteral("dnj.example"));
+}
+
+// The node's login follows the station while none of its own is given; "sh/dx 50" is sent
+// unless the commands are set, even to nothing; the beep is per station and off at first.
+void TestSettings::clusterLoginAndCommands() {
+    TestDirs dirs;
+    Settings s(dirs.configPath());
+    QCOMPARE(s.clusterCommandes(), QStringLiteral("sh/dx 50"));
+    QCOMPARE(s.clusterIndicatif(QStringLiteral("ON4AB/P")), QStringLiteral("ON4AB/P"));
+    s.setClusterIndicatif(QString());
+    QCOMPARE(s.clusterIndicatif(QStringLiteral("ON4AB/P")), QStringLiteral("ON4AB/P"));
+    s.setClusterIndicatif(QStringLiteral("ON4ZZ"));
+    QCOMPARE(s.clusterIndicatif(QStringLiteral("ON4AB/P")), QStringLiteral("ON4ZZ"));
+    s.setValue(QStringLiteral("Setup "), QStringLiteral("Cluster Commandes"), QString());
+    QCOMPARE(s.clusterCommandes(), QString());
+    QCOMPARE(s.signalSonore(QStringLiteral("ON4AB_P")), false);
+    s.setSignalSonore(QStringLiteral("ON4AB_P"), true);
+    QCOMPARE(s.signalSonore(QStringLiteral("ON4AB_P")), true);
+    QCOMPARE(s.signalSonore(QStringLiteral("ON4CD")), false);
 }
 
 void TestSettings::perUserStoreAndProgramDirectory() {
