@@ -152,9 +152,8 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
         return 1;
     }
     const adifimport::ImportWritten w = adifimport::writeImport(dataDir, station, p.plan);
-    if (!w.history.ok)  // the QSOs are in the log all the same
-        err << "kastlog : la sauvegarde du log n'a pas pu être faite : " << w.history.fileName << " : "
-            << w.history.reason << "\n";
+    for (const history::KeptProblem &k : history::problems(w.history))  // the QSOs are in the log all the same
+        err << "kastlog : " << k.what << " : " << k.fileName << " : " << k.reason << "\n";
     if (!w.error.isEmpty()) {
         err << "kastlog : " << w.error << "\n";
         return 1;

@@ -36,7 +36,8 @@ void writeSynced(const QString &path, const QByteArray &bytes) {
 
 void check(const kastlog::ChangeResult &w) {
     if (!w.ok) std::fprintf(stderr, "failed: %s: %s\n", qPrintable(w.fileName), qPrintable(w.reason));
-    if (!w.history.ok) std::fprintf(stderr, "history failed: %s: %s\n", qPrintable(w.history.fileName), qPrintable(w.history.reason));
+    for (const kastlog::history::KeptProblem &k : kastlog::history::problems(w.history))
+        std::fprintf(stderr, "history failed: %s: %s\n", qPrintable(k.fileName), qPrintable(k.reason));
 }
 }  // namespace
 

@@ -4,11 +4,17 @@
 #include "logstore/record.h"
 #include "logstore/rulecore.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
 #include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,14 +32,9 @@ QString precedentPath(const QString &dataDir, const QString &call) {
     return QDir(folderPath(dataDir)).filePath(precedentName(call));
 }
 
-namespace {
-WriteResult failure(const QString &file, int err) {
-    WriteResult r;
-    r.ok = false;
-    r.fileName = file;
-    r.reason = systemReason(err);
-    return r;
-}
+QString noteName(const QString &call) { return call + QStringLiteral("_DNJ_precedent_suivi.txt"); }
+
+QString notePath(const QString &dataDir, const QString &call) { return QDir(folderPath(dataDir)).filePath(noteName(call)); }
 
 QDate localDay(const Clock *clock) {
     static const SystemClock system;
@@ -41,71 +42,43 @@ QDate localDay(const Clock *clock) {
     return QDate(t.year, t.month, t.day);
 }
 
+QString folderProblem(const QString &dataDir) {
+    const QByteArray path = QFile::encodeName(folderPath(dataDir));
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0) return errno == ENOENT ? QString() : systemReason(errno);
+    if (!S_ISDIR(st.st_mode)) return QStringLiteral("un fichier porte le nom du dossier des sauvegardes");
+    DIR *d = ::opendir(path.constData());
+    if (!d) return systemReason(errno);
+    ::closedir(d);
+    return {};
+}
+
+namespace {
+WriteResult failure(const QString &file, int err) {
+    WriteResult r;
+    r.ok = false;
+    r.fileName = file;
+    r.reason = systemReason(err);
+    r.error = err;
+    return r;
+}
+
+bool noRoom(int err) { return err == ENOSPC || err == EDQUOT; }
+
 // The folder, created when first needed.
 WriteResult ensureFolder(const QString &dataDir) {
     const QString path = folderPath(dataDir);
     if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0 && errno != EEXIST) return failure(path, errno);
+    if (const QString problem = folderProblem(dataDir); !problem.isEmpty()) {
+        WriteResult r = failure(path, ENOTDIR);
+        r.reason = problem;
+        return r;
+    }
     return {};
 }
 
-// The day's copy of `old`, never replacing one already there; the oldest copies beyond the
-// kept number go only once the new one is in place.
-WriteResult dailyBackup(const QString &dataDir, const QString &call, const QByteArray &old, const QDate &day,
-                        const FaultInjector *faults) {
-    const QString folder = folderPath(dataDir);
-    const QString name = dailyName(call, day);
-    if (QFileInfo::exists(QDir(folder).filePath(name))) return {};
-    if (faults && faults->fails(WriteStep::Backup)) return failure(QDir(folder).filePath(name), EIO);
-    WriteResult w = createFile(folder, name, call + QStringLiteral("_DNJ_sauvegarde.tmp"), old);
-    if (!w) {
-        w.fileName = QDir(folder).filePath(name);  // the operator knows the backup, not its temporary file
-        return w;
-    }
-    const QList<Backup> all = dailyBackups(dataDir, call);
-    for (qsizetype i = KeptDays; i < all.size(); ++i) QFile::remove(all.at(i).path);
-    return {};
-}
-}  // namespace
-
-WriteResult replaceKeepingHistory(const QString &dataDir, const QString &call, const QString &logName,
-                                  const QString &temp, const QByteArray &old, const QByteArray &content,
-                                  const Options &options, const FaultInjector *faults,
-                                  WriteResult &historyFailure) {
-    historyFailure = {};
-    // A rewrite that changes nothing is no change: nothing is written, and the precedent
-    // keeps the last real one.
-    if (content == old) {
-        WriteResult same;
-        same.fileName = QDir(dataDir).filePath(logName);
-        return same;
-    }
-    if (!options.on) return replaceFile(dataDir, logName, temp, content, faults);
-
-    const WriteResult folder = ensureFolder(dataDir);
-    if (!folder) {
-        historyFailure = folder;
-        return replaceFile(dataDir, logName, temp, content, faults);
-    }
-    historyFailure = dailyBackup(dataDir, call, old, localDay(options.clock), faults);
-
-    const QString precedent = precedentPath(dataDir, call);
-    WriteResult kept;
-    const WriteResult w = replaceFile(dataDir, logName, temp, content, faults, precedent, &kept);
-    if (!w) return w;
-    if (kept.fileName.isEmpty() || !kept) {
-        // The system could not swap the names, or the folder is on another disk: the old
-        // content is written out instead.
-        kept = replaceFile(folderPath(dataDir), precedentName(call), call + QStringLiteral("_DNJ_precedent.tmp"), old);
-    }
-    if (!kept) {
-        // A stale precedent would undo the wrong change: it goes if it can.
-        QFile::remove(precedent);
-        if (historyFailure) historyFailure = kept;
-    }
-    return w;
-}
-
-QList<Backup> dailyBackups(const QString &dataDir, const QString &call) {
+// The station's daily backups, newest date first.
+QList<Backup> allBackups(const QString &dataDir, const QString &call) {
     const QRegularExpression re(QStringLiteral("^") + QRegularExpression::escape(call) +
                                 QStringLiteral("_DNJ_(\\d{4}-\\d{2}-\\d{2})\\.log$"));
     QList<Backup> out;
@@ -117,6 +90,204 @@ QList<Backup> dailyBackups(const QString &dataDir, const QString &call) {
         if (day.isValid()) out.append({day, folder.filePath(name)});
     }
     return out;
+}
+
+// The day's copy of `old`, never replacing one already there; `written` tells whether this
+// call made it.
+WriteResult dailyBackup(const QString &dataDir, const QString &call, const QByteArray &old, const QDate &day,
+                        const FaultInjector *faults, bool &written) {
+    written = false;
+    const QString folder = folderPath(dataDir);
+    const QString path = QDir(folder).filePath(dailyName(call, day));
+    if (QFileInfo::exists(path)) return {};
+    if (faults && faults->fails(WriteStep::Backup)) return failure(path, EIO);
+    WriteResult w = createFile(folder, dailyName(call, day), call + QStringLiteral("_DNJ_sauvegarde.tmp"), old);
+    if (!w) {
+        w.fileName = path;  // the operator knows the backup, not its temporary file
+        return w;
+    }
+    written = true;
+    return {};
+}
+
+// The oldest copies beyond the kept number go, never the one just written (with a clock set
+// back, it is the oldest of all).
+void pruneBackups(const QString &dataDir, const QString &call, const QString &justWritten) {
+    int kept = 1;
+    for (const Backup &b : allBackups(dataDir, call)) {
+        if (b.path == justWritten) continue;
+        if (++kept > KeptDays) QFile::remove(b.path);
+    }
+}
+
+// Size and checksum of a content, as the note holds them: "1234 <SHA-1 in hex>".
+QByteArray fingerprint(const QByteArray &content) {
+    return QByteArray::number(content.size()) + ' ' + QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex();
+}
+
+QByteArray noteContent(const QString &call, const QByteArray &precedent, const QByteArray &log) {
+    return "Le fichier " + QFile::encodeName(precedentName(call)) + " est le log " +
+           QFile::encodeName(call + QStringLiteral("_DNJ.log")) +
+           " tel qu'il etait juste avant celui decrit ici (taille en octets, SHA-1).\r\n"
+           "precedent " + fingerprint(precedent) + "\r\n"
+           "log " + fingerprint(log) + "\r\n";
+}
+
+bool readNote(const QByteArray &bytes, QByteArray &precedent, QByteArray &log) {
+    forEachLine(bytes, [&](const char *b, qsizetype n) {
+        const QByteArray line(b, n);
+        if (line.startsWith("precedent ")) precedent = line.mid(10);
+        else if (line.startsWith("log ")) log = line.mid(4);
+    });
+    return !precedent.isEmpty() && !log.isEmpty();
+}
+}  // namespace
+
+WriteResult replaceKeepingHistory(const QString &dataDir, const QString &call, const QString &logName,
+                                  const QString &temp, const QByteArray &old, const QByteArray &content,
+                                  const Options &options, const FaultInjector *faults, Kept &kept, Keep keep) {
+    kept = {};
+    // A rewrite that changes nothing is no change: nothing is written, and the precedent
+    // keeps the last real one.
+    if (content == old) {
+        WriteResult same;
+        same.fileName = QDir(dataDir).filePath(logName);
+        return same;
+    }
+    if (!options.on) return replaceFile(dataDir, logName, temp, content, faults);
+
+    if (const WriteResult folder = ensureFolder(dataDir); !folder) {
+        kept.backup = kept.precedent = folder;
+        if (keep == Keep::BeforeSwap) return folder;
+        return replaceFile(dataDir, logName, temp, content, faults);
+    }
+    const QString folder = folderPath(dataDir);
+    const QDate day = localDay(options.clock);
+    const QString backup = QDir(folder).filePath(dailyName(call, day));
+    bool backupWritten = false;
+    kept.backup = dailyBackup(dataDir, call, old, day, faults, backupWritten);
+
+    // A step that fails for want of room right after the day's backup took it is tried once
+    // more without that backup: the change comes first.
+    auto withRoom = [&](const std::function<WriteResult()> &step) {
+        WriteResult w = step();
+        if (w || !backupWritten || !noRoom(w.error)) return w;
+        QFile::remove(backup);
+        backupWritten = false;
+        kept.backup = failure(backup, w.error);
+        kept.backupDropped = true;
+        return step();
+    };
+
+    const QString precedent = precedentPath(dataDir, call);
+    const QString precedentTemp = call + QStringLiteral("_DNJ_precedent.tmp");
+    // Before a swap back, the log as it is goes into the folder, under a name of its own so
+    // that the precedent stays valid until the log has changed.
+    const QString waiting = QDir(folder).filePath(call + QStringLiteral("_DNJ_precedent_nouveau.tmp"));
+    if (keep == Keep::BeforeSwap) {
+        WriteResult copy = withRoom([&] { return keepCopy(QDir(dataDir).filePath(logName), waiting, old, faults); });
+        if (!copy) {
+            copy.fileName = precedent;
+            kept.precedent = copy;
+            return copy;
+        }
+    }
+    WriteResult moved;
+    const WriteResult w = withRoom([&] {
+        return keep == Keep::AfterSwap ? replaceFile(dataDir, logName, temp, content, faults, precedent, &moved)
+                                       : replaceFile(dataDir, logName, temp, content, faults);
+    });
+    if (!w) {
+        if (keep == Keep::BeforeSwap) QFile::remove(waiting);
+        return w;
+    }
+    if (keep == Keep::BeforeSwap) {
+        moved = moveFile(waiting, precedent);
+    } else if (moved.fileName.isEmpty() || !moved) {
+        // The system could not swap the names, or the folder is on another disk: the old
+        // content is written out instead.
+        moved = replaceFile(folder, precedentName(call), precedentTemp, old);
+    }
+    // The note comes last: until it is written, the precedent and the note disagree, and the
+    // undo is refused rather than swapping the wrong content. It is not waited for: the files
+    // it describes are on the disk already, and a note lost or cut by a power cut only
+    // refuses an undo.
+    if (!moved) kept.precedent = moved;
+    else if (const WriteResult note = replaceFileLazily(folder, noteName(call), call + QStringLiteral("_DNJ_precedent_suivi.tmp"),
+                                                        noteContent(call, old, content));
+             !note)
+        kept.precedent = note;
+    if (backupWritten) pruneBackups(dataDir, call, backup);
+    return w;
+}
+
+QList<KeptProblem> problems(const Kept &kept) {
+    QList<KeptProblem> out;
+    if (!kept.backup.ok)
+        out.append({kept.backupDropped ? QStringLiteral("la sauvegarde du jour n'a pas pu être gardée : elle a été retirée "
+                                                        "pour laisser la place au log")
+                                       : QStringLiteral("la sauvegarde du jour n'a pas pu être faite"),
+                    kept.backup.fileName, kept.backup.reason});
+    // The folder that cannot be made fails both: told once.
+    if (!kept.precedent.ok && !(kept.precedent.fileName == kept.backup.fileName && !kept.backup.ok))
+        out.append({QStringLiteral("le log d'avant la modification n'a pas pu être gardé : elle ne pourra pas être annulée "
+                                   "(Ctrl+Z)"),
+                    kept.precedent.fileName, kept.precedent.reason});
+    else if (!kept.precedent.ok)
+        out.last().what += QStringLiteral(", et la modification ne pourra pas être annulée (Ctrl+Z)");
+    return out;
+}
+
+UndoState undoState(const QString &dataDir, const QString &call, const QString &logName) {
+    UndoState s;
+    auto refuse = [&s](const QString &file, const QString &reason) {
+        s.kind = UndoState::Refused;
+        s.file = file;
+        s.reason = reason;
+        s.precedent.clear();
+        s.current.clear();
+        return s;
+    };
+    if (const QString problem = folderProblem(dataDir); !problem.isEmpty()) return refuse(folderPath(dataDir), problem);
+    const QString precedent = precedentPath(dataDir, call), note = notePath(dataDir, call);
+    QByteArray noteBytes;
+    const ReadResult readNoteFile = readFileBytes(note, noteBytes);
+    const ReadResult readPrecedent = readFileBytes(precedent, s.precedent);
+    if (readNoteFile.kind == ReadResult::Missing && readPrecedent.kind == ReadResult::Missing) return s;
+    if (!readPrecedent.ok())
+        return refuse(precedent, readPrecedent.kind == ReadResult::Missing
+                                     ? QStringLiteral("le log d'avant la dernière modification n'a pas été gardé")
+                                     : readPrecedent.reason);
+    if (!readNoteFile.ok())
+        return refuse(note, readNoteFile.kind == ReadResult::Missing
+                                ? QStringLiteral("rien ne dit de quel log le fichier %1 est le précédent").arg(precedentName(call))
+                                : readNoteFile.reason);
+    QByteArray wantPrecedent, wantLog;
+    if (!readNote(noteBytes, wantPrecedent, wantLog)) return refuse(note, QStringLiteral("ce fichier ne peut pas être lu"));
+    if (fingerprint(s.precedent) != wantPrecedent)
+        return refuse(precedent, QStringLiteral("ce n'est pas le log d'avant la dernière modification : son enregistrement "
+                                                "a été interrompu ou n'a pas pu se faire"));
+    const QString log = QDir(dataDir).filePath(logName);
+    const ReadResult current = readFileBytes(log, s.current);
+    if (current.kind == ReadResult::Missing) {
+        s.logMissing = true;
+    } else if (!current.ok()) {
+        return refuse(log, current.reason);
+    } else if (fingerprint(s.current) != wantLog) {
+        return refuse(log, QStringLiteral("le log a changé depuis la dernière modification gardée (il a été modifié hors "
+                                          "de KASTLOG, ou le log d'avant n'a pas pu être gardé)"));
+    }
+    s.kind = UndoState::Ready;
+    return s;
+}
+
+QList<Backup> dailyBackups(const QString &dataDir, const QString &call, const QDate &today) {
+    QList<Backup> past, future;
+    for (Backup b : allBackups(dataDir, call)) {
+        b.future = b.day > today;
+        (b.future ? future : past).append(b);
+    }
+    return past + future;
 }
 
 LineDiff diffLines(const QStringList &from, const QStringList &to) {
@@ -152,40 +323,78 @@ QString qsoSummary(const QString &record) {
 QString describeChange(const QStringList &from, const QStringList &to) {
     LineDiff d = diffLines(from, to);
     // A line that only took the QSL mark was confirmed (an import of confirmations).
-    QHash<QString, int> added;
-    for (const QString &l : d.added) ++added[l];
-    QStringList confirmed, removed;
+    QHash<QString, int> addedCount;
+    for (const QString &l : d.added) ++addedCount[l];
+    QStringList confirmed, gone;
     for (const QString &l : std::as_const(d.removed)) {
         const QString marked = rules::core::withQslMark(QStringView(l));
-        if (marked != l && added.value(marked) > 0) {
-            --added[marked];
+        if (marked != l && addedCount.value(marked) > 0) {
+            --addedCount[marked];
             confirmed.append(l);
         } else {
-            removed.append(l);
+            gone.append(l);
         }
     }
-    d.removed = removed;
+    d.removed = gone;
     d.added.removeIf([&](const QString &l) {
-        int &left = added[l];
+        int &left = addedCount[l];
         return left-- <= 0;  // the first ones that remain count as added
     });
-    const qsizetype a = d.added.size(), r = d.removed.size(), c = confirmed.size();
+    QStringList added, removed;  // the QSO among the lines
+    std::copy_if(d.added.begin(), d.added.end(), std::back_inserter(added), isRecord);
+    std::copy_if(d.removed.begin(), d.removed.end(), std::back_inserter(removed), isRecord);
+    const qsizetype a = added.size(), r = removed.size(), c = confirmed.size();
+    const qsizetype otherA = d.added.size() - a, otherR = d.removed.size() - r;
+    if (d.added.isEmpty() && d.removed.isEmpty() && c == 0) return QStringLiteral("aucun QSO changé");
+    // A QSO replaced where it stood is an edit; one gone here and another come there are two
+    // changes, told as such.
+    if (a == 1 && r == 1 && c == 0 && otherA == 0 && otherR == 0 && from.indexOf(removed.first()) == to.indexOf(added.first()))
+        return QStringLiteral("QSO modifié : ") + qsoSummary(removed.first());
     auto many = [](qsizetype n, const char *what) { return QStringLiteral("%1 QSO %2").arg(n).arg(QString::fromUtf8(what)); };
-    if (a == 0 && r == 0 && c == 0) return QStringLiteral("aucun QSO changé");
-    if (a == 1 && r == 1 && c == 0) return QStringLiteral("QSO modifié : ") + qsoSummary(d.removed.first());
+    auto others = [](qsizetype n, const char *what) {
+        return n == 1 ? QStringLiteral("1 autre ligne %1e").arg(QString::fromUtf8(what))
+                      : QStringLiteral("%1 autres lignes %2es").arg(n).arg(QString::fromUtf8(what));
+    };
     QStringList parts;
-    if (a == 1) parts.append(QStringLiteral("QSO ajouté : ") + qsoSummary(d.added.first()));
+    if (a == 1) parts.append(QStringLiteral("QSO ajouté : ") + qsoSummary(added.first()));
     else if (a > 1) parts.append(many(a, "ajoutés"));
-    if (r == 1) parts.append(QStringLiteral("QSO supprimé : ") + qsoSummary(d.removed.first()));
+    if (otherA > 0) parts.append(others(otherA, "ajouté"));
+    if (r == 1) parts.append(QStringLiteral("QSO supprimé : ") + qsoSummary(removed.first()));
     else if (r > 1) parts.append(many(r, "supprimés"));
+    if (otherR > 0) parts.append(others(otherR, "supprimé"));
     if (c == 1) parts.append(QStringLiteral("QSO confirmé : ") + qsoSummary(confirmed.first()));
     else if (c > 1) parts.append(many(c, "confirmés"));
     return parts.join(QStringLiteral(", "));
 }
 
+QString describeOtherLines(const QStringList &lines) {
+    constexpr int Shown = 10;
+    constexpr int Width = 60;
+    QStringList told;
+    qsizetype others = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (isRecord(lines.at(i))) continue;
+        if (++others > Shown) continue;
+        const QString &l = lines.at(i);
+        const QString shown = l.trimmed().isEmpty() ? QStringLiteral("(vide)")
+                              : l.size() > Width  ? l.left(Width) + QStringLiteral("...")
+                                                  : l;
+        told << QStringLiteral("ligne %1 : %2").arg(i + 1).arg(shown);
+    }
+    if (others == 0) return {};
+    if (others > Shown) told << QStringLiteral("et %1 autres lignes").arg(others - Shown);
+    const QString head = others == 1 ? QStringLiteral("1 ligne de la sauvegarde n'est pas un QSO ; elle sera copiée telle "
+                                                      "quelle dans le log :")
+                                     : QStringLiteral("%1 lignes de la sauvegarde ne sont pas des QSO ; elles seront "
+                                                      "copiées telles quelles dans le log :")
+                                           .arg(others);
+    return head + QStringLiteral("\r\n") + told.join(QStringLiteral("\r\n"));
+}
+
 QString countChange(const QStringList &from, const QStringList &to) {
     const LineDiff d = diffLines(from, to);
-    return QStringLiteral("+%1 / -%2 QSO").arg(d.added.size()).arg(d.removed.size());
+    const auto records = [](const QStringList &lines) { return std::count_if(lines.begin(), lines.end(), isRecord); };
+    return QStringLiteral("+%1 / -%2 QSO").arg(records(d.added)).arg(records(d.removed));
 }
 
 }  // namespace kastlog::history

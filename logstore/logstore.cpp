@@ -90,28 +90,46 @@ ChangeResult LogStore::rewrite(const QString &temp, const QStringList &records, 
     return r;
 }
 
-ChangeResult LogStore::replaceLog(const QByteArray &old, const QByteArray &content, const QString &temp) const {
+ChangeResult LogStore::replaceLog(const QByteArray &old, const QByteArray &content, const QString &temp,
+                                  history::Keep keep) const {
     ChangeResult r;
     static_cast<WriteResult &>(r) = history::replaceKeepingHistory(m_dir, m_call, files::logName(m_call), temp, old,
-                                                                   content, m_history, m_faults, r.history);
+                                                                   content, m_history, m_faults, r.history, keep);
     return r;
 }
 
 // Byte for byte: a backup or the precedent is the log as it was, line ends included.
-ChangeResult LogStore::takeContentOf(const QString &source) const {
-    QByteArray content, current;
-    const ReadResult src = readFileBytes(source, content);
-    if (!src.ok()) return failed(source, src.reason);
+ChangeResult LogStore::swapIn(const QByteArray &content) const {
+    QByteArray current;
     const ReadResult cur = readFileBytes(logPath(), current);
+    // A log deleted meanwhile is made again: there is nothing of it to keep.
+    if (cur.kind == ReadResult::Missing) return ChangeResult(createFile(m_dir, files::logName(m_call), files::Temporaire, content, m_faults));
     if (!cur.ok()) return failed(logPath(), cur.reason);
-    return replaceLog(current, content, files::Temporaire);
+    return replaceLog(current, content, files::Temporaire, history::Keep::BeforeSwap);
 }
 
-bool LogStore::canUndo() const { return QFileInfo::exists(history::precedentPath(m_dir, m_call)); }
+bool LogStore::canUndo() const {
+    return QFileInfo::exists(history::precedentPath(m_dir, m_call)) || QFileInfo::exists(history::notePath(m_dir, m_call));
+}
 
-ChangeResult LogStore::undo() const { return takeContentOf(history::precedentPath(m_dir, m_call)); }
+history::UndoState LogStore::undoState() const { return history::undoState(m_dir, m_call, files::logName(m_call)); }
 
-ChangeResult LogStore::restore(const QString &backupPath) const { return takeContentOf(backupPath); }
+ChangeResult LogStore::undo(const history::UndoState &asked) const {
+    const history::UndoState now = undoState();
+    if (now.kind == history::UndoState::Nothing)
+        return failed(history::precedentPath(m_dir, m_call), QStringLiteral("aucune modification du log n'a été gardée"));
+    if (now.kind != history::UndoState::Ready) return failed(now.file, now.reason);
+    if (now.precedent != asked.precedent || now.current != asked.current || now.logMissing != asked.logMissing)
+        return failed(logPath(), QStringLiteral("le log ou son état précédent a changé depuis la question"));
+    return swapIn(now.precedent);
+}
+
+ChangeResult LogStore::restore(const QString &backupPath) const {
+    QByteArray content;
+    const ReadResult src = readFileBytes(backupPath, content);
+    if (!src.ok()) return failed(backupPath, src.reason);
+    return swapIn(content);
+}
 
 ChangeResult LogStore::enregistreQso(const QString &record) const {
     return rewrite(files::Temporaire, {record}, [](const ByteLines &l, const QList<QLatin1String> &r, const auto &out) {

@@ -43,7 +43,7 @@ struct ByteLines;
 struct ChangeResult : WriteResult {
     ChangeResult() = default;
     ChangeResult(WriteResult w) : WriteResult(std::move(w)) {}
-    WriteResult history;
+    history::Kept history;
     bool found = true;  // false: the line to edit or delete is not in the log
 };
 
@@ -66,11 +66,18 @@ public:
     // the lines equal to one of `marks` take the QSL mark in the same rewrite.
     ChangeResult importeQsos(const QStringList &records, const QStringList &marks = {}) const;
 
-    // Takes the precedent content back (the content before the last change); the log as it
-    // was becomes the precedent, so a second undo redoes the change.
-    ChangeResult undo() const;
+    // Whether the last change can be undone now, and the contents the undo would swap.
+    history::UndoState undoState() const;
+    // Takes the precedent content back (the content before the last change) when it is known
+    // to be the log just before the current one; the log as it was becomes the precedent, so a
+    // second undo redoes the change. `asked` is the state the operator was asked about: an undo
+    // refuses when the files have changed since. A deleted log is brought back.
+    ChangeResult undo(const history::UndoState &asked) const;
+    ChangeResult undo() const { return undo(undoState()); }
+    // False when no change of the log has been kept yet (there is nothing to say about an undo).
     bool canUndo() const;
-    // Puts the content of `backupPath` (a daily backup) in the place of the log.
+    // Puts the content of `backupPath` (a daily backup) in the place of the log, or of a
+    // deleted log.
     ChangeResult restore(const QString &backupPath) const;
 
     // Writes the new log's lines through its sink; false when the line it looks for (the old
@@ -82,9 +89,11 @@ private:
     // Every change of the log goes through here: the rule's rewrite, with its history.
     ChangeResult rewrite(const QString &temp, const QStringList &records, const Rule &rule) const;
     // The log `old` becomes `content` (nothing is written when they are the same).
-    ChangeResult replaceLog(const QByteArray &old, const QByteArray &content, const QString &temp) const;
-    // The log takes the content of `source` whole.
-    ChangeResult takeContentOf(const QString &source) const;
+    ChangeResult replaceLog(const QByteArray &old, const QByteArray &content, const QString &temp,
+                            history::Keep keep = history::Keep::AfterSwap) const;
+    // The log takes `content` whole, keeping the log it replaces before it changes; a deleted
+    // log is made again.
+    ChangeResult swapIn(const QByteArray &content) const;
 
     QString m_dir, m_call;
     const FaultInjector *m_faults;

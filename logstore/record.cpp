@@ -1,5 +1,6 @@
 #include "logstore/record.h"
 
+#include "logstore/clock.h"
 #include "logstore/cp1252.h"
 
 #include <algorithm>
@@ -18,6 +19,12 @@ QStringView columnView(const QString &line, int col, int width) {
 }
 
 QString column(const QString &line, int col, int width) { return columnView(line, col, width).toString(); }
+
+bool isRecord(const QString &line) {
+    return line.size() == rec::Length && !columnView(line, rec::CallCol, rec::CallWidth).trimmed().isEmpty() &&
+           controleDate(column(line, rec::DateCol, rec::DateWidth)) == 0 &&
+           controleHeure(column(line, rec::TimeCol, rec::TimeWidth)) == 0;
+}
 
 QString trimmedColumn(const QString &line, int col, int width) {
     return columnView(line, col, width).trimmed().toString();

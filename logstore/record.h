@@ -72,6 +72,10 @@ QString trimmedColumn(const QString &line, int col, int width);
 QString formatRecord(const QsoFields &q);
 QString formatRecord(const QsoFieldViews &q);
 
+// True when a log line holds a QSO: 107 characters, a call sign, a readable date and time.
+// Other lines (a note typed in by hand, a cut line) are kept by every rewrite but are no QSO.
+bool isRecord(const QString &line);
+
 // Line-number column: numbers 1 to 9999 right-justified in 5 columns (a blank, then the
 // digits); 10000 to 99999 as five digits with no leading blank.
 QString lineNumberText(int n);

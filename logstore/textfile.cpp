@@ -207,13 +207,14 @@ struct Paths {
         r.ok = false;
         r.fileName = file;
         r.reason = systemReason(err);
+        r.error = err;
         return r;
     }
 };
 
-// Writes what `produce` gives into the temporary file, synced and closed.
+// Writes what `produce` gives into the temporary file, synced (unless not `durable`) and closed.
 WriteResult writeTemp(const Paths &p, const ContentProducer &produce, mode_t mode, bool setMode,
-                      const FaultInjector *faults) {
+                      const FaultInjector *faults, bool durable = true) {
     if (injected(faults, WriteStep::OpenTemp)) return p.fail(p.tempPath, injectedError(WriteStep::OpenTemp));
     const int fd = ::open(p.tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0) return p.fail(p.tempPath, errno);
@@ -248,7 +249,7 @@ WriteResult writeTemp(const Paths &p, const ContentProducer &produce, mode_t mod
     });
     if (writeError) return failOpen(writeError);
     if (injected(faults, WriteStep::Sync)) return failOpen(injectedError(WriteStep::Sync));
-    if (!syncFd(fd, DurableCall::SyncData, p.tempPath)) return failOpen(errno);
+    if (durable && !syncFd(fd, DurableCall::SyncData, p.tempPath)) return failOpen(errno);
     if (injected(faults, WriteStep::Close)) return failOpen(injectedError(WriteStep::Close));
     if (::close(fd) != 0) return p.fail(p.tempPath, errno);
     return {};
@@ -279,23 +280,8 @@ bool syncDirectory(const Paths &p, const FaultInjector *faults, int &err) {
 namespace {
 // Moves the old content left in the temporary file by the swap to `path` and syncs its folder.
 void keepOldContent(const Paths &p, const QString &path, WriteResult *kept) {
-    WriteResult r;
-    r.fileName = path;
-    const QByteArray name = QFile::encodeName(path);
-    int err = 0;
-    const Paths folder(QFileInfo(path).absolutePath(), QString(), QString());
-    if (::rename(p.tempName.constData(), name.constData()) != 0) {
-        err = errno;
-        ::unlink(p.tempName.constData());
-    } else if (!syncDirectory(folder, nullptr, err)) {
-        // the name may not survive a crash yet; the content under it is complete
-    } else {
-        err = 0;
-    }
-    if (err) {
-        r.ok = false;
-        r.reason = systemReason(err);
-    }
+    const WriteResult r = moveFile(p.tempPath, path);
+    if (!r) ::unlink(p.tempName.constData());
     if (kept) *kept = r;
 }
 // A plain rename over an existing file (a file system without the swap) cannot be undone:
@@ -404,6 +390,58 @@ WriteResult replaceFileFrom(const QString &dir, const QString &target, const QSt
     WriteResult ok;
     ok.fileName = p.targetPath;
     return ok;
+}
+
+WriteResult replaceFileLazily(const QString &dir, const QString &target, const QString &temp, const QByteArray &content) {
+    const Paths p(dir, target, temp);
+    if (WriteResult w = writeTemp(p, whole(content), 0666, false, nullptr, false); !w) return w;
+    if (::rename(p.tempName.constData(), p.targetName.constData()) != 0) return p.fail(p.targetPath, errno);
+    observed(DurableCall::Rename, p.targetPath);
+    WriteResult ok;
+    ok.fileName = p.targetPath;
+    return ok;
+}
+
+WriteResult keepCopy(const QString &from, const QString &to, const QByteArray &content, const FaultInjector *faults) {
+    const QFileInfo target(to);
+    const QString temp = QStringLiteral("copie_") + target.fileName();
+    const Paths p(target.absolutePath(), target.fileName(), temp);
+    ::unlink(p.targetName.constData());  // a copy left by an earlier run
+    const bool linkFaked = injected(faults, WriteStep::Link);
+    if (linkFaked || ::link(QFile::encodeName(from).constData(), p.targetName.constData()) != 0) {
+        const int err = linkFaked ? EPERM : errno;
+        if (!linkUnsupported(err)) return p.fail(p.targetPath, err);
+        return replaceFile(target.absolutePath(), target.fileName(), temp, content);
+    }
+    observed(DurableCall::Rename, p.targetPath);
+    int err = 0;
+    if (!syncDirectory(p, nullptr, err)) {
+        ::unlink(p.targetName.constData());
+        return p.fail(p.targetPath, err);
+    }
+    WriteResult ok;
+    ok.fileName = p.targetPath;
+    return ok;
+}
+
+WriteResult moveFile(const QString &from, const QString &to) {
+    WriteResult r;
+    r.fileName = to;
+    const Paths folder(QFileInfo(to).absolutePath(), QString(), QString());
+    int err = 0;
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        err = errno;
+    } else {
+        observed(DurableCall::Rename, to);
+        // Unsynced, the name may not survive a crash yet; the content under it is complete.
+        if (syncDirectory(folder, nullptr, err)) err = 0;
+    }
+    if (err) {
+        r.ok = false;
+        r.reason = systemReason(err);
+        r.error = err;
+    }
+    return r;
 }
 
 WriteResult createFile(const QString &dir, const QString &target, const QString &temp,

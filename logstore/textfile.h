@@ -55,6 +55,7 @@ struct WriteResult {
     bool ok = true;
     QString fileName;  // the file concerned (full path)
     QString reason;    // the system's reason, in words
+    int error = 0;     // the system's error number, when the system gave one
     // Set when the new content is in place but the system did not confirm it reached the
     // disk (the directory sync failed after a rename that cannot be undone): a success.
     QString unconfirmed;
@@ -106,6 +107,20 @@ using ContentProducer = std::function<void(const ContentWriter &write)>;
 WriteResult replaceFileFrom(const QString &dir, const QString &target, const QString &temp,
                             const ContentProducer &produce, const FaultInjector *faults = nullptr,
                             const QString &keepOldAs = QString(), WriteResult *kept = nullptr);
+
+// replaceFile without waiting for the disk: for a file whose loss or emptiness after a power
+// cut only costs what it says (a note that is checked against the files it describes).
+WriteResult replaceFileLazily(const QString &dir, const QString &target, const QString &temp, const QByteArray &content);
+
+// Makes `to` a second name of the complete file `from`, whose content is `content` (a hard
+// link, so nothing is copied), with its folder synced; where the file system has no hard links,
+// a copy of `content` written as replaceFile writes. An existing `to` is replaced.
+WriteResult keepCopy(const QString &from, const QString &to, const QByteArray &content,
+                     const FaultInjector *faults = nullptr);
+
+// Renames the complete file `from` to `to` (an existing `to` is replaced) and syncs the folder
+// of `to`; on failure `from` stays where it was.
+WriteResult moveFile(const QString &from, const QString &to);
 
 // Creates `dir`/`target` with `content` by the same steps (through `dir`/`temp`), but never
 // replaces an existing file: an existing target makes it fail and stays untouched.

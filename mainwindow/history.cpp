@@ -1,19 +1,24 @@
 // The log's history in the main window: undo of the last change (Ctrl+Z), restore of a daily
-// backup, and the one message about a backup that could not be written.
+// backup, and the messages about a history that could not be written.
 #include "logstore/logstore.h"
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/loglist.h"
 #include "mainwindow/restoredialog.h"
+#include "logstore/record.h"
 #include "ui/messagebox.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace kastlog {
 
@@ -22,7 +27,8 @@ bool isUndoKey(const QKeyEvent *k) {
     return k->key() == Qt::Key_Z && (k->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
 
-// A focused text box takes Ctrl+Z for its own undo before any shortcut sees it: on the
+// A focused text box takes Ctrl+Z for its own undo before any shortcut sees it, and so does an
+// editable combo box (Mode, Bande), which hands the key to its text box directly: on the
 // window's fields, the key goes to the log's undo instead.
 class UndoKeyFilter : public QObject {
 public:
@@ -66,17 +72,24 @@ void MainWindow::buildHistoryItems(QMenu *fichier) {
 
     auto *filter = new UndoKeyFilter(Mnu_Annuler, this);
     for (QLineEdit *f : findChildren<QLineEdit *>()) f->installEventFilter(filter);
+    for (QComboBox *f : findChildren<QComboBox *>()) f->installEventFilter(filter);
 }
 
-void MainWindow::noteHistory(const WriteResult &history) {
-    if (history.ok || m_toldHistoryFailed) return;
-    m_toldHistoryFailed = true;  // once a session: the change itself is safe
-    reportWriteFailure(QStringLiteral("La modification est enregistrée dans le log, mais sa sauvegarde n'a pas pu être faite."),
-                       history.fileName, history.reason);
+void MainWindow::noteHistory(const history::Kept &kept) {
+    // Told every time: each change that cannot be undone or backed up is one the operator
+    // must know about.
+    const QList<history::KeptProblem> problems = history::problems(kept);
+    if (problems.isEmpty()) return;
+    QStringList parts;
+    for (const history::KeptProblem &p : problems)
+        parts << QStringLiteral("La modification est enregistrée dans le log, mais ") + p.what +
+                     QStringLiteral(".\r\n\r\nFichier : ") + QDir::toNativeSeparators(p.fileName) +
+                     QStringLiteral("\r\nRaison : ") + p.reason;
+    m_s.messages->info(parts.join(QStringLiteral("\r\n\r\n")));
 }
 
 bool MainWindow::refuseWhileEditing() {
-    if (!Valide_A->isEnabled()) return false;
+    if (!entryInProgress()) return false;
     m_s.messages->info(QStringLiteral("Un QSO est en cours de saisie ou de modification : validez-le ou annulez la saisie "
                                       "en cours avant de changer le log."));
     return true;
@@ -90,37 +103,53 @@ void MainWindow::afterHistoryChange(const ChangeResult &r, const QString &failur
     Initialise_Saisie();
 }
 
+namespace {
+// The records among lines.
+qsizetype recordCount(const QStringList &lines) { return std::count_if(lines.begin(), lines.end(), isRecord); }
+}  // namespace
+
 void MainWindow::Mnu_Annuler_Click() {
     const LogStore store = logStore();
     if (!store.canUndo()) return;
     if (refuseWhileEditing()) return;
-    const ReadResult before = readTextFile(history::precedentPath(m_s.dataDir, m_call));
-    const ReadResult now = readTextFile(store.logPath());
-    if (!before.ok() || !now.ok()) {
-        const bool precedentFails = !before.ok();
-        return reportWriteFailure(QStringLiteral("La dernière modification ne peut pas être annulée."),
-                                  precedentFails ? history::precedentPath(m_s.dataDir, m_call) : store.logPath(),
-                                  precedentFails ? before.reason : now.reason);
-    }
-    if (!m_s.messages->askYesNo(QStringLiteral("Annuler la dernière modification ?\r\n\r\n") +
-                                history::describeChange(before.lines, now.lines)))
-        return;
-    afterHistoryChange(store.undo(), QStringLiteral("La dernière modification n'a pas été annulée."));
+    const history::UndoState state = store.undoState();
+    if (state.kind == history::UndoState::Nothing) return;
+    if (state.kind == history::UndoState::Refused)
+        return reportWriteFailure(QStringLiteral("La dernière modification ne peut pas être annulée."), state.file,
+                                  state.reason + QStringLiteral("\r\n\r\nLes sauvegardes des jours passés restent "
+                                                                "disponibles : Fichier, Restaurer une sauvegarde."));
+    const QStringList before = splitLines(state.precedent);
+    QString question;
+    if (state.logMissing)
+        question = QStringLiteral("Le log est introuvable :\r\n") + QDir::toNativeSeparators(store.logPath()) +
+                   QStringLiteral("\r\n\r\nLe remettre tel qu'il était avant la dernière modification (%1 QSO) ?")
+                       .arg(recordCount(before));
+    else
+        question = QStringLiteral("Annuler la dernière modification ?\r\n\r\n") +
+                   history::describeChange(before, splitLines(state.current));
+    if (!m_s.messages->askYesNo(question)) return;
+    afterHistoryChange(store.undo(state), QStringLiteral("La dernière modification n'a pas été annulée."));
 }
 
 void MainWindow::Mnu_Restaurer_Click() {
     if (refuseWhileEditing()) return;
     const LogStore store = logStore();
-    const QList<history::Backup> backups = history::dailyBackups(m_s.dataDir, m_call);
+    if (const QString problem = history::folderProblem(m_s.dataDir); !problem.isEmpty())
+        return reportWriteFailure(QStringLiteral("Les sauvegardes ne peuvent pas être lues."), history::folderPath(m_s.dataDir),
+                                  problem);
+    const QList<history::Backup> backups = history::dailyBackups(m_s.dataDir, m_call, history::localDay(m_s.clock));
     if (backups.isEmpty())
         return m_s.messages->info(QStringLiteral("Aucune sauvegarde du log de ") + m_call + QStringLiteral(" pour l'instant."));
-    const ReadResult now = readTextFile(store.logPath());
+    const ReadResult now = readTextFile(store.logPath());  // a deleted log is restored into nothing
     RestoreDialog dialog(backups, now.lines, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
     const history::Backup chosen = *dialog.chosen();
-    if (!m_s.messages->askYesNo(QStringLiteral("Remplacer le log par la sauvegarde du ") +
-                                chosen.day.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" ?")))
-        return;
+    const ReadResult backup = readTextFile(chosen.path);
+    if (!backup.ok()) return reportWriteFailure(QStringLiteral("La sauvegarde n'a pas été restaurée."), chosen.path, backup.reason);
+    QString question = QStringLiteral("Remplacer le log par la sauvegarde du ") +
+                       chosen.day.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" ?");
+    if (const QString others = history::describeOtherLines(backup.lines); !others.isEmpty()) question += QStringLiteral("\r\n\r\n") + others;
+    if (!m_s.messages->askYesNo(question)) return;
     afterHistoryChange(store.restore(chosen.path), QStringLiteral("La sauvegarde n'a pas été restaurée."));
 }
 

@@ -32,6 +32,9 @@ struct WriteResult;
 namespace spots {
 struct Spot;
 }
+namespace history {
+struct Kept;
+}
 namespace rig {
 class RigClient;
 }
@@ -166,13 +169,12 @@ private:
     // history.cpp: undo of the last change, restore of a backup
     LogStore logStore() const;  // every change of the log goes through it, with its history
     void buildHistoryItems(QMenu *fichier);
-    void noteHistory(const WriteResult &history);  // a failed backup, told once a session
+    void noteHistory(const history::Kept &kept);  // what of a change's history failed, told every time
     bool refuseWhileEditing();
     void afterHistoryChange(const ChangeResult &r, const QString &failure);
     void Mnu_Annuler_Click();
     void Mnu_Restaurer_Click();
     QAction *Mnu_Annuler = nullptr;
-    bool m_toldHistoryFailed = false;  // a failed backup is told once a session
 
     Services &m_s;
     Openers m_openers;

@@ -1,5 +1,6 @@
 #include "mainwindow/restoredialog.h"
 
+#include "logstore/record.h"
 #include "logstore/textfile.h"
 #include "ui/centre.h"
 
@@ -9,6 +10,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kastlog {
 
 RestoreDialog::RestoreDialog(const QList<history::Backup> &backups, const QStringList &current, QWidget *parent)
@@ -17,14 +20,18 @@ RestoreDialog::RestoreDialog(const QList<history::Backup> &backups, const QStrin
     setWindowTitle(QStringLiteral("Restaurer une sauvegarde"));
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("Liste_Sauvegardes"));
-    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("QSO"), QStringLiteral("Différence avec le log")});
+    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("QSO"), QStringLiteral("Différence avec le log"),
+                             QStringLiteral("Autres lignes")});
     m_list->setRootIsDecorated(false);
     for (const history::Backup &b : m_backups) {
         const ReadResult read = readTextFile(b.path);
+        const qsizetype records = std::count_if(read.lines.begin(), read.lines.end(), isRecord);
         auto *item = new QTreeWidgetItem(m_list);
-        item->setText(0, b.day.toString(QStringLiteral("dd/MM/yyyy")));
-        item->setText(1, read.ok() ? QString::number(read.lines.size()) : QStringLiteral("illisible"));
+        // A backup dated after today is listed last, as such: the clock was set back.
+        item->setText(0, b.day.toString(QStringLiteral("dd/MM/yyyy")) + (b.future ? QStringLiteral(" (date future)") : QString()));
+        item->setText(1, read.ok() ? QString::number(records) : QStringLiteral("illisible"));
         item->setText(2, read.ok() ? history::countChange(current, read.lines) : read.reason);
+        item->setText(3, read.ok() && read.lines.size() > records ? QString::number(read.lines.size() - records) : QString());
         item->setDisabled(!read.ok());
     }
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -46,7 +53,7 @@ RestoreDialog::RestoreDialog(const QList<history::Backup> &backups, const QStrin
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
-    resize(460, 320);
+    resize(560, 320);
     ui::centreOnScreen(this);
 }
 

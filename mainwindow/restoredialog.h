@@ -1,6 +1,7 @@
 #pragma once
-// The list of a station's daily backups, newest first, with their number of QSOs and what
-// restoring one would change; "Restaurer" picks one.
+// The list of a station's daily backups, newest first (those dated in the future last), with
+// their number of QSOs, of other lines, and what restoring one would change; "Restaurer"
+// picks one.
 #include "logstore/history.h"
 
 #include <QDialog>

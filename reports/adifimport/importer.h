@@ -2,6 +2,7 @@
 // The import as the window and the command line run it: read the ADIF file and the log, plan,
 // then write the log in one rewrite (new QSOs and confirmation marks together) and the new
 // first names in one more.
+#include "logstore/history.h"
 #include "logstore/textfile.h"
 #include "logstore/clock.h"
 #include "reports/adifimport/selection.h"
@@ -30,7 +31,7 @@ PreparedImport prepareImport(const QString &dir, const QString &station, const Q
 struct ImportWritten {
     bool logWritten = false;  // false: the log is as it was
     QString error;            // names the file and the reason; empty when all was written
-    WriteResult history;      // the log's backup, when it failed (the import itself stands)
+    history::Kept history;    // what became of the log's history (the import itself stands)
 };
 
 // The first-name keys (as the save builds them) of the QSOs taken that carry a first name.

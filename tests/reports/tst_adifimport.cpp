@@ -309,7 +309,7 @@ private slots:
         const ImportWritten w = writeImport(dirs.dataDir(), "F1ABC", p.plan, &faults, &clock);
         QVERIFY(w.logWritten);
         QCOMPARE(dirs.readLines("F1ABC_DNJ.log").size(), 2);
-        QCOMPARE(w.history.ok, !backupFails);
+        QCOMPARE(w.history.ok(), !backupFails);
         const QString backup = history::Folder + QStringLiteral("/F1ABC_DNJ_2025-03-01.log");
         QCOMPARE(dirs.exists(backup), !backupFails);
         if (!backupFails) QCOMPARE(dirs.readFile(backup), before);
