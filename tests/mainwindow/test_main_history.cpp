@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(h.dirs.readFile(LogFile), after);
     }
 
-    // An undo is refused while a QSO is typed (Valide_A enabled), the entry kept. A restore
+    // An undo is refused while a QSO is typed, the entry kept. A restore
     // puts the day's backup back; undo takes the restore back.
     void restoreThenUndo() {
         Harness h;
