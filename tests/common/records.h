@@ -3,6 +3,7 @@
 #include "logstore/record.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 namespace kastlog::test {
@@ -29,6 +30,12 @@ inline QByteArray bytesOf(const QStringList &lines) {
     QByteArray b;
     for (const QString &l : lines) b += l.toLatin1() + "\r\n";
     return b;
+}
+
+// An ADIF field "<name:len>value", the length in UTF-8 bytes.
+inline QByteArray adifField(const char *name, const QString &value) {
+    const QByteArray v = value.toUtf8();
+    return "<" + QByteArray(name) + ":" + QByteArray::number(v.size()) + ">" + v;
 }
 
 }  // namespace kastlog::test

@@ -4,6 +4,7 @@
 #include "logstore/logstore.h"
 #include "reports/adifimport/importer.h"
 #include "reports/scores.h"
+#include "tests/common/records.h"
 #include "tests/common/testdirs.h"
 #include "tests/reports/reportfixtures.h"
 
@@ -14,10 +15,7 @@ using namespace kastlog::adifimport;
 using kastlog::test::logLine;
 
 namespace {
-QByteArray f(const char *name, const QString &value) {
-    const QByteArray v = value.toUtf8();
-    return "<" + QByteArray(name) + ":" + QByteArray::number(v.size()) + ">" + v;
-}
+QByteArray f(const char *name, const QString &value) { return test::adifField(name, value); }
 
 // A LoTW "Your QSOs > Download Report" (lotwreport.adi, arrl.org/adif): its header and one
 // record a QSL, one field a line.

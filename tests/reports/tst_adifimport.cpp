@@ -5,6 +5,7 @@
 #include "reports/adifimport/importer.h"
 #include "logstore/history.h"
 #include "tests/common/fakes.h"
+#include "tests/common/records.h"
 #include "tests/common/testdirs.h"
 #include "tests/logstore/faultsteps.h"
 #include "tests/reports/reportfixtures.h"
@@ -17,11 +18,7 @@ using namespace kastlog::adifimport;
 using kastlog::test::logLine;
 
 namespace {
-// "<name:len>value" with the length in UTF-8 bytes.
-QByteArray f(const char *name, const QString &value) {
-    const QByteArray v = value.toUtf8();
-    return "<" + QByteArray(name) + ":" + QByteArray::number(v.size()) + ">" + v;
-}
+QByteArray f(const char *name, const QString &value) { return test::adifField(name, value); }
 
 // A QSO the log takes: CALL F1XYZ, NM047 on 20m in SSB on 19/07/08 at 14:05.
 QByteArray goodQso(const QByteArray &extra = {}, const QByteArray &call = "F1XYZ") {
