@@ -6,8 +6,6 @@
 
 namespace kastlog::spots {
 
-int NodeClient::reconnectDelay(int n) { return spots::reconnectDelay(n); }
-
 namespace {
 QTimer *singleShot(QObject *parent) {
     auto *t = new QTimer(parent);

@@ -29,8 +29,6 @@ public:
 
     // Milliseconds in one second of the delays above and of the reconnection (tests shorten it).
     void setSecondMs(int ms) { m_secondMs = ms; }
-    // Delay in seconds before the n-th attempt after a loss (n from 0): 5, 10, 20, 40, 60...
-    static int reconnectDelay(int n);
 
     // Connects (again) now, dropping any connection or pending attempt. `commands` are sent
     // once logged in.

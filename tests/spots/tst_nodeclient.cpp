@@ -68,8 +68,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(node.connections, 2, 10000);
         node.send("login: ");
         QTRY_COMPARE(node.received, QByteArray("ON4AA\r\n"));
-        QCOMPARE(NodeClient::reconnectDelay(4), 60);
-        QCOMPARE(NodeClient::reconnectDelay(9), 60);
+        QCOMPARE(reconnectDelay(4), 60);
+        QCOMPARE(reconnectDelay(9), 60);
     }
 
     // Without the network module a connection fails at once, naming it, and is tried again.
