@@ -4,7 +4,7 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
-RUN_PKGS   := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev libgl-dev librsvg2-bin fonts-dejavu-core fonts-liberation
+RUN_PKGS   := cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev librsvg2-bin fonts-dejavu-core fonts-liberation
 DEB_PKGS   := dpkg-dev file lintian desktop-file-utils appstream mandoc
 TEST_PKGS  := $(RUN_PKGS) poppler-utils nodejs libhamlib-utils $(DEB_PKGS)
 # make deb and make debian-package check the binaries with hardening-check (devscripts);

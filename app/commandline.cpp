@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "i18n/language.h"
 #include "logstore/logstore.h"
 #include "mainwindow/instance.h"
 #include "reports/adifimport/importer.h"
@@ -12,7 +13,10 @@
 namespace kastlog {
 
 namespace {
-const QString Usage = QStringLiteral(
+// Made when asked: the translation is known only once the application runs.
+QString usage() {
+    //: --help; the option names (--import-adif, --station, --help, --version) stay as they are
+    return QCoreApplication::translate("CommandLine",
     "Usage : kastlog [--import-adif FICHIER [--station INDICATIF]]\n"
     "\n"
     "Sans option, ouvre la fenêtre du log.\n"
@@ -29,9 +33,16 @@ const QString Usage = QStringLiteral(
     "Code de sortie : 0 importation faite (même sans QSO importé), 1 fichier ou log\n"
     "illisible, endommagé, sans QSO ou impossible à écrire (log inchangé), 2 mauvais\n"
     "usage.\n");
+}
+
+// The program's name before each message on the error output.
+QString named(const QString &message) {
+    //: the program's name, then an error message
+    return QCoreApplication::translate("CommandLine", "kastlog : %1").arg(message);
+}
 
 int badUsage(QTextStream &err, const QString &why) {
-    err << "kastlog : " << why << "\n" << "Essayez « kastlog --help ».\n";
+    err << named(why) << "\n" << QCoreApplication::translate("CommandLine", "Essayez « kastlog --help ».") << "\n";
     err.flush();
     return 2;
 }
@@ -79,7 +90,7 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            out << Usage;
+            out << usage();
             return 0;
         }
         if (a == QLatin1String("--version")) {
@@ -88,17 +99,22 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
         }
         if (a == QLatin1String("--import-adif") || a == QLatin1String("--station")) {
             const bool isFile = a == QLatin1String("--import-adif");
-            if ((isFile && haveFile) || (!isFile && haveStation)) return badUsage(err, a + QStringLiteral(" donné deux fois"));
+            if ((isFile && haveFile) || (!isFile && haveStation))
+                //: %1 the option
+                return badUsage(err, QCoreApplication::translate("CommandLine", "%1 donné deux fois").arg(a));
             if (i + 1 >= args.size() || args[i + 1].isEmpty())
-                return badUsage(err, a + QStringLiteral(" attend une valeur"));
+                //: %1 the option
+                return badUsage(err, QCoreApplication::translate("CommandLine", "%1 attend une valeur").arg(a));
             (isFile ? file : station) = args[++i];
             (isFile ? haveFile : haveStation) = true;
             continue;
         }
-        return badUsage(err, (a.startsWith(QLatin1Char('-')) ? QStringLiteral("option inconnue : ")
-                                                             : QStringLiteral("argument inattendu : ")) + a);
+        return badUsage(err, a.startsWith(QLatin1Char('-'))
+                                 ? QCoreApplication::translate("CommandLine", "option inconnue : %1").arg(a)
+                                 : QCoreApplication::translate("CommandLine", "argument inattendu : %1").arg(a));
     }
-    if (!haveFile) return badUsage(err, QStringLiteral("--station va avec --import-adif FICHIER"));
+    if (!haveFile)
+        return badUsage(err, QCoreApplication::translate("CommandLine", "--station va avec --import-adif FICHIER"));
 
     if (haveStation) {
         station = station::capitals(station).replace(QLatin1Char('/'), QLatin1Char('_'));
@@ -107,7 +123,9 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
     } else {
         station = defaultStation;
         if (station == station::Placeholder) {
-            err << "kastlog : aucune station n'est encore configurée : donnez --station INDICATIF\n";
+            err << named(QCoreApplication::translate("CommandLine", "aucune station n'est encore configurée : donnez "
+                                                                    "--station INDICATIF"))
+                << "\n";
             return 1;
         }
     }
@@ -116,7 +134,7 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
     // Nobody to ask here whether another computer's lock may be taken over.
     const InstanceLock lock = takeInstanceLock(dataDir);
     if (!lock) {
-        err << "kastlog : " << QString(lock.refusal).replace(QLatin1String("\r\n"), QLatin1String("\n")) << "\n";
+        err << named(QString(lock.refusal).replace(QLatin1String("\r\n"), QLatin1String("\n"))) << "\n";
         return 1;
     }
     // A station named here whose log does not exist yet is created as the station dialog
@@ -129,13 +147,15 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
             settings->setModeUtilise(station, 0);
             if (settings->indicatifStation() == station::Placeholder) settings->setIndicatifStation(station);
         }
-        out << "Nouveau log créé pour la station " << station::displayed(station) << " : "
-            << QDir(dataDir).filePath(files::logName(station)) << "\n";
+        //: %1 the station's call sign, %2 its new log file
+        out << QCoreApplication::translate("CommandLine", "Nouveau log créé pour la station %1 : %2")
+                   .arg(station::displayed(station), QDir(dataDir).filePath(files::logName(station)))
+            << "\n";
         return true;
     };
     const adifimport::PreparedImport p = adifimport::prepareImport(dataDir, station, file, createLog);
     if (!p.ok) {
-        err << "kastlog : " << p.error << "\n";
+        err << named(p.error) << "\n";
         return 1;
     }
     out << p.plan.countsLine() << "\n";
@@ -148,14 +168,19 @@ int commandLine(const QStringList &args, const QString &dataDir, const QString &
     out.flush();
     // A damaged file is imported whole or not at all from here: the operator mends it first.
     if (!p.plan.fileProblem.isEmpty()) {
-        err << "kastlog : " << p.plan.fileProblem << " : rien n'est importé\n";
+        //: %1 what is wrong with the ADIF file
+        err << named(QCoreApplication::translate("CommandLine", "%1 : rien n'est importé").arg(p.plan.fileProblem))
+            << "\n";
         return 1;
     }
     const adifimport::ImportWritten w = adifimport::writeImport(dataDir, station, p.plan);
-    for (const history::KeptProblem &k : history::problems(w.history))  // the QSOs are in the log all the same
-        err << "kastlog : " << k.what << " : " << k.fileName << " : " << k.reason << "\n";
+    for (const history::KeptProblem &k : history::problems(w.history)) {  // the QSOs are in the log all the same
+        //: %1 what was not kept of the log's history, %2 the file, %3 the reason
+        err << named(QCoreApplication::translate("CommandLine", "%1 : %2 : %3").arg(k.what, k.fileName, k.reason))
+            << "\n";
+    }
     if (!w.error.isEmpty()) {
-        err << "kastlog : " << w.error << "\n";
+        err << named(w.error) << "\n";
         return 1;
     }
     return 0;
@@ -174,6 +199,7 @@ int runCommandLine(int argc, char **argv) {
     const bool needSettings = !args.contains(QLatin1String("--station"));
     const QString dir = programDirectory();
     Settings settings;
+    i18n::installTranslations(i18n::chosenLanguage(settings.langue(), i18n::systemLanguage()));
     return commandLine(args, dir, needSettings ? settings.indicatifStation() : QString(), out, err, &settings);
 }
 

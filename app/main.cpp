@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/startupreport.h"
 #include "app/termination.h"
+#include "i18n/language.h"
 #include "logstore/clock.h"
 #include "mainwindow/instance.h"
 #include "mainwindow/mainwindow.h"
@@ -15,8 +16,6 @@
 #include "webviews/webwindows.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <csignal>
 
@@ -32,10 +31,10 @@ int main(int argc, char **argv) {
     // From the first moment: a signal during start-up ends the program at its first event,
     // with the lock released, instead of killing it.
     kastlog::quitOnTerminationSignals();
-    // The toolkit's own words ("Oui", "Non", "Annuler") in French, as the rest of the program.
-    QTranslator toolkit;
-    if (toolkit.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkit);
+    // The operator's language (Aide > Langue, else the system's), the toolkit's own words
+    // ("Oui", "Non", "Annuler") with it; before the first message.
+    kastlog::i18n::installTranslations(
+        kastlog::i18n::chosenLanguage(kastlog::Settings().langue(), kastlog::i18n::systemLanguage()));
 
     kastlog::ui::QtMessageBox messages;
     const QString dir = kastlog::programDirectory();

@@ -4,6 +4,7 @@
 #include "logstore/record.h"
 #include "logstore/rulecore.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QHash>
@@ -46,7 +47,8 @@ QString folderProblem(const QString &dataDir) {
     const QByteArray path = QFile::encodeName(folderPath(dataDir));
     struct stat st {};
     if (::stat(path.constData(), &st) != 0) return errno == ENOENT ? QString() : systemReason(errno);
-    if (!S_ISDIR(st.st_mode)) return QStringLiteral("un fichier porte le nom du dossier des sauvegardes");
+    if (!S_ISDIR(st.st_mode))
+        return QCoreApplication::translate("LogHistory", "un fichier porte le nom du dossier des sauvegardes");
     DIR *d = ::opendir(path.constData());
     if (!d) return systemReason(errno);
     ::closedir(d);
@@ -223,18 +225,33 @@ WriteResult replaceKeepingHistory(const QString &dataDir, const QString &call, c
 
 QList<KeptProblem> problems(const Kept &kept) {
     QList<KeptProblem> out;
-    if (!kept.backup.ok)
-        out.append({kept.backupDropped ? QStringLiteral("la sauvegarde du jour n'a pas pu être gardée : elle a été retirée "
-                                                        "pour laisser la place au log")
-                                       : QStringLiteral("la sauvegarde du jour n'a pas pu être faite"),
-                    kept.backup.fileName, kept.backup.reason});
-    // The folder that cannot be made fails both: told once.
-    if (!kept.precedent.ok && !(kept.precedent.fileName == kept.backup.fileName && !kept.backup.ok))
-        out.append({QStringLiteral("le log d'avant la modification n'a pas pu être gardé : elle ne pourra pas être annulée "
-                                   "(Ctrl+Z)"),
+    // The folder that cannot be made fails both: told once, in the backup's sentence.
+    const bool toldOnce = !kept.precedent.ok && !kept.backup.ok && kept.precedent.fileName == kept.backup.fileName;
+    if (!kept.backup.ok) {
+        QString what;
+        if (kept.backupDropped && toldOnce)
+            //: ends the sentence "La modification est enregistrée dans le log, mais ..."
+            what = QCoreApplication::translate("LogHistory", "la sauvegarde du jour n'a pas pu être gardée : elle a été "
+                                                             "retirée pour laisser la place au log, et la modification ne "
+                                                             "pourra pas être annulée (Ctrl+Z)");
+        else if (kept.backupDropped)
+            //: ends the sentence "La modification est enregistrée dans le log, mais ..."
+            what = QCoreApplication::translate("LogHistory", "la sauvegarde du jour n'a pas pu être gardée : elle a été "
+                                                             "retirée pour laisser la place au log");
+        else if (toldOnce)
+            //: ends the sentence "La modification est enregistrée dans le log, mais ..."
+            what = QCoreApplication::translate("LogHistory", "la sauvegarde du jour n'a pas pu être faite, et la "
+                                                             "modification ne pourra pas être annulée (Ctrl+Z)");
+        else
+            //: ends the sentence "La modification est enregistrée dans le log, mais ..."
+            what = QCoreApplication::translate("LogHistory", "la sauvegarde du jour n'a pas pu être faite");
+        out.append({what, kept.backup.fileName, kept.backup.reason});
+    }
+    if (!kept.precedent.ok && !toldOnce)
+        //: ends the sentence "La modification est enregistrée dans le log, mais ..."
+        out.append({QCoreApplication::translate("LogHistory", "le log d'avant la modification n'a pas pu être gardé : "
+                                                              "elle ne pourra pas être annulée (Ctrl+Z)"),
                     kept.precedent.fileName, kept.precedent.reason});
-    else if (!kept.precedent.ok)
-        out.last().what += QStringLiteral(", et la modification ne pourra pas être annulée (Ctrl+Z)");
     return out;
 }
 
@@ -256,17 +273,22 @@ UndoState undoState(const QString &dataDir, const QString &call, const QString &
     if (readNoteFile.kind == ReadResult::Missing && readPrecedent.kind == ReadResult::Missing) return s;
     if (!readPrecedent.ok())
         return refuse(precedent, readPrecedent.kind == ReadResult::Missing
-                                     ? QStringLiteral("le log d'avant la dernière modification n'a pas été gardé")
+                                     ? QCoreApplication::translate(
+                                           "LogHistory", "le log d'avant la dernière modification n'a pas été gardé")
                                      : readPrecedent.reason);
     if (!readNoteFile.ok())
         return refuse(note, readNoteFile.kind == ReadResult::Missing
-                                ? QStringLiteral("rien ne dit de quel log le fichier %1 est le précédent").arg(precedentName(call))
+                                ? QCoreApplication::translate("LogHistory",
+                                                              "rien ne dit de quel log le fichier %1 est le précédent")
+                                      .arg(precedentName(call))
                                 : readNoteFile.reason);
     QByteArray wantPrecedent, wantLog;
-    if (!readNote(noteBytes, wantPrecedent, wantLog)) return refuse(note, QStringLiteral("ce fichier ne peut pas être lu"));
+    if (!readNote(noteBytes, wantPrecedent, wantLog))
+        return refuse(note, QCoreApplication::translate("LogHistory", "ce fichier ne peut pas être lu"));
     if (fingerprint(s.precedent) != wantPrecedent)
-        return refuse(precedent, QStringLiteral("ce n'est pas le log d'avant la dernière modification : son enregistrement "
-                                                "a été interrompu ou n'a pas pu se faire"));
+        return refuse(precedent, QCoreApplication::translate("LogHistory", "ce n'est pas le log d'avant la dernière "
+                                                                           "modification : son enregistrement a été "
+                                                                           "interrompu ou n'a pas pu se faire"));
     const QString log = QDir(dataDir).filePath(logName);
     const ReadResult current = readFileBytes(log, s.current);
     if (current.kind == ReadResult::Missing) {
@@ -274,8 +296,9 @@ UndoState undoState(const QString &dataDir, const QString &call, const QString &
     } else if (!current.ok()) {
         return refuse(log, current.reason);
     } else if (fingerprint(s.current) != wantLog) {
-        return refuse(log, QStringLiteral("le log a changé depuis la dernière modification gardée (il a été modifié hors "
-                                          "de KASTLOG, ou le log d'avant n'a pas pu être gardé)"));
+        return refuse(log, QCoreApplication::translate("LogHistory", "le log a changé depuis la dernière modification "
+                                                                     "gardée (il a été modifié hors de KASTLOG, ou le log "
+                                                                     "d'avant n'a pas pu être gardé)"));
     }
     s.kind = UndoState::Ready;
     return s;
@@ -345,25 +368,38 @@ QString describeChange(const QStringList &from, const QStringList &to) {
     std::copy_if(d.removed.begin(), d.removed.end(), std::back_inserter(removed), isRecord);
     const qsizetype a = added.size(), r = removed.size(), c = confirmed.size();
     const qsizetype otherA = d.added.size() - a, otherR = d.removed.size() - r;
-    if (d.added.isEmpty() && d.removed.isEmpty() && c == 0) return QStringLiteral("aucun QSO changé");
+    if (d.added.isEmpty() && d.removed.isEmpty() && c == 0)
+        return QCoreApplication::translate("LogHistory", "aucun QSO changé");
     // A QSO replaced where it stood is an edit; one gone here and another come there are two
     // changes, told as such.
     if (a == 1 && r == 1 && c == 0 && otherA == 0 && otherR == 0 && from.indexOf(removed.first()) == to.indexOf(added.first()))
-        return QStringLiteral("QSO modifié : ") + qsoSummary(removed.first());
-    auto many = [](qsizetype n, const char *what) { return QStringLiteral("%1 QSO %2").arg(n).arg(QString::fromUtf8(what)); };
-    auto others = [](qsizetype n, const char *what) {
-        return n == 1 ? QStringLiteral("1 autre ligne %1e").arg(QString::fromUtf8(what))
-                      : QStringLiteral("%1 autres lignes %2es").arg(n).arg(QString::fromUtf8(what));
+        //: %1 the QSO: call, reference, date, time, band
+        return QCoreApplication::translate("LogHistory", "QSO modifié : %1").arg(qsoSummary(removed.first()));
+    // A count of 1 has its own text: the French source is right for every count without a
+    // translation loaded, where %n does not choose the singular.
+    const auto tell = [](qsizetype n, const char *one, const char *many) {
+        return n == 1 ? QCoreApplication::translate("LogHistory", one)
+                      : QCoreApplication::translate("LogHistory", many, nullptr, int(n));
     };
     QStringList parts;
-    if (a == 1) parts.append(QStringLiteral("QSO ajouté : ") + qsoSummary(added.first()));
-    else if (a > 1) parts.append(many(a, "ajoutés"));
-    if (otherA > 0) parts.append(others(otherA, "ajouté"));
-    if (r == 1) parts.append(QStringLiteral("QSO supprimé : ") + qsoSummary(removed.first()));
-    else if (r > 1) parts.append(many(r, "supprimés"));
-    if (otherR > 0) parts.append(others(otherR, "supprimé"));
-    if (c == 1) parts.append(QStringLiteral("QSO confirmé : ") + qsoSummary(confirmed.first()));
-    else if (c > 1) parts.append(many(c, "confirmés"));
+    if (a == 1)
+        parts.append(QCoreApplication::translate("LogHistory", "QSO ajouté : %1").arg(qsoSummary(added.first())));
+    else if (a > 1)
+        parts.append(QCoreApplication::translate("LogHistory", "%n QSO ajoutés", nullptr, int(a)));
+    if (otherA > 0)
+        parts.append(tell(otherA, QT_TRANSLATE_NOOP("LogHistory", "1 autre ligne ajoutée"),
+                          QT_TRANSLATE_N_NOOP("LogHistory", "%n autres lignes ajoutées")));
+    if (r == 1)
+        parts.append(QCoreApplication::translate("LogHistory", "QSO supprimé : %1").arg(qsoSummary(removed.first())));
+    else if (r > 1)
+        parts.append(QCoreApplication::translate("LogHistory", "%n QSO supprimés", nullptr, int(r)));
+    if (otherR > 0)
+        parts.append(tell(otherR, QT_TRANSLATE_NOOP("LogHistory", "1 autre ligne supprimée"),
+                          QT_TRANSLATE_N_NOOP("LogHistory", "%n autres lignes supprimées")));
+    if (c == 1)
+        parts.append(QCoreApplication::translate("LogHistory", "QSO confirmé : %1").arg(qsoSummary(confirmed.first())));
+    else if (c > 1)
+        parts.append(QCoreApplication::translate("LogHistory", "%n QSO confirmés", nullptr, int(c)));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -376,25 +412,31 @@ QString describeOtherLines(const QStringList &lines) {
         if (isRecord(lines.at(i))) continue;
         if (++others > Shown) continue;
         const QString &l = lines.at(i);
-        const QString shown = l.trimmed().isEmpty() ? QStringLiteral("(vide)")
+        //: stands for a blank line of the backup
+        const QString shown = l.trimmed().isEmpty() ? QCoreApplication::translate("LogHistory", "(vide)")
                               : l.size() > Width  ? l.left(Width) + QStringLiteral("...")
                                                   : l;
-        told << QStringLiteral("ligne %1 : %2").arg(i + 1).arg(shown);
+        //: %1 the line's number in the backup, %2 the line
+        told << QCoreApplication::translate("LogHistory", "ligne %1 : %2").arg(QString::number(i + 1), shown);
     }
     if (others == 0) return {};
-    if (others > Shown) told << QStringLiteral("et %1 autres lignes").arg(others - Shown);
-    const QString head = others == 1 ? QStringLiteral("1 ligne de la sauvegarde n'est pas un QSO ; elle sera copiée telle "
-                                                      "quelle dans le log :")
-                                     : QStringLiteral("%1 lignes de la sauvegarde ne sont pas des QSO ; elles seront "
-                                                      "copiées telles quelles dans le log :")
-                                           .arg(others);
+    if (others > Shown)
+        told << QCoreApplication::translate("LogHistory", "et %n autres lignes", nullptr, int(others - Shown));
+    // One line has its own text: %n does not choose the singular without a translation.
+    const QString head =
+        others == 1 ? QCoreApplication::translate("LogHistory", "1 ligne de la sauvegarde n'est pas un QSO ; elle sera "
+                                                                "copiée telle quelle dans le log :")
+                    : QCoreApplication::translate("LogHistory", "%n lignes de la sauvegarde ne sont pas des QSO ; elles "
+                                                                "seront copiées telles quelles dans le log :",
+                                                  nullptr, int(others));
     return head + QStringLiteral("\r\n") + told.join(QStringLiteral("\r\n"));
 }
 
 QString countChange(const QStringList &from, const QStringList &to) {
     const LineDiff d = diffLines(from, to);
     const auto records = [](const QStringList &lines) { return std::count_if(lines.begin(), lines.end(), isRecord); };
-    return QStringLiteral("+%1 / -%2 QSO").arg(records(d.added)).arg(records(d.removed));
+    //: QSO added / QSO removed, in a column of the restore dialog
+    return QCoreApplication::translate("LogHistory", "+%1 / -%2 QSO").arg(records(d.added)).arg(records(d.removed));
 }
 
 }  // namespace kastlog::history

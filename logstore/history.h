@@ -45,8 +45,8 @@ struct Kept {
     WriteResult precedent;  // the log before the change and its note: a failure means no undo
     bool ok() const { return backup.ok && precedent.ok; }
 };
-// Each failure of a change's history: what it means for the operator (the start of a French
-// sentence, "la sauvegarde du jour n'a pas pu être faite"), the file and the reason.
+// Each failure of a change's history: what it means for the operator (the end of a sentence,
+// "la sauvegarde du jour n'a pas pu être faite", translated), the file and the reason.
 struct KeptProblem {
     QString what, fileName, reason;
 };

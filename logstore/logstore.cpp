@@ -4,6 +4,7 @@
 #include "logstore/record.h"
 #include "logstore/rulecore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,7 +51,9 @@ WriteResult failed(const QString &file, const QString &reason) {
 // Names the character Windows-1252 cannot hold, for the message of a refused write.
 QString unencodableReason(const QString &record) {
     const QChar c = cp1252::firstUnencodable(record);
-    return QStringLiteral("le caractère « %1 » (U+%2) ne peut pas être écrit dans ce fichier")
+    //: %1 the character, %2 its code in hexadecimal
+    return QCoreApplication::translate("LogStore",
+                                       "le caractère « %1 » (U+%2) ne peut pas être écrit dans ce fichier")
         .arg(c)
         .arg(c.unicode(), 4, 16, QLatin1Char('0'));
 }
@@ -117,10 +120,12 @@ history::UndoState LogStore::undoState() const { return history::undoState(m_dir
 ChangeResult LogStore::undo(const history::UndoState &asked) const {
     const history::UndoState now = undoState();
     if (now.kind == history::UndoState::Nothing)
-        return failed(history::precedentPath(m_dir, m_call), QStringLiteral("aucune modification du log n'a été gardée"));
+        return failed(history::precedentPath(m_dir, m_call),
+                      QCoreApplication::translate("LogStore", "aucune modification du log n'a été gardée"));
     if (now.kind != history::UndoState::Ready) return failed(now.file, now.reason);
     if (now.precedent != asked.precedent || now.current != asked.current || now.logMissing != asked.logMissing)
-        return failed(logPath(), QStringLiteral("le log ou son état précédent a changé depuis la question"));
+        return failed(logPath(),
+                      QCoreApplication::translate("LogStore", "le log ou son état précédent a changé depuis la question"));
     return swapIn(now.precedent);
 }
 

@@ -3,6 +3,7 @@
 #include "logstore/cp1252.h"
 #include "logstore/logstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSet>
 
@@ -113,7 +114,8 @@ WriteResult rewritePrenoms(const QString &dir, Change change, const FaultInjecto
         WriteResult w;
         w.ok = false;
         w.fileName = path;
-        w.reason = QStringLiteral("le prénom contient un caractère qui ne peut pas être écrit dans ce fichier");
+        w.reason = QCoreApplication::translate(
+            "FirstNames", "le prénom contient un caractère qui ne peut pas être écrit dans ce fichier");
         return w;
     }
     return replaceFile(dir, files::ListePrenom, files::Temporaire, bytes, faults);

@@ -2,6 +2,7 @@
 
 #include "logstore/cp1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,20 +29,22 @@ namespace kastlog {
 
 QString systemReason(int err) {
     switch (err) {
-    case ENOSPC: return QStringLiteral("le disque est plein");
-    case EDQUOT: return QStringLiteral("le quota de disque est dépassé");
-    case EFBIG: return QStringLiteral("fichier trop gros");
-    case EACCES: case EPERM: return QStringLiteral("accès refusé");
-    case EROFS: return QStringLiteral("le disque est en lecture seule");
-    case ENOENT: return QStringLiteral("fichier ou dossier introuvable");
-    case ENOTDIR: return QStringLiteral("une partie du chemin n'est pas un dossier");
-    case EISDIR: return QStringLiteral("un dossier porte ce nom");
-    case EEXIST: return QStringLiteral("le fichier existe déjà");
-    case EIO: return QStringLiteral("erreur de lecture ou d'écriture du disque");
-    case EMFILE: case ENFILE: return QStringLiteral("trop de fichiers ouverts");
-    case ENAMETOOLONG: return QStringLiteral("nom de fichier trop long");
+    case ENOSPC: return QCoreApplication::translate("FileErrors", "le disque est plein");
+    case EDQUOT: return QCoreApplication::translate("FileErrors", "le quota de disque est dépassé");
+    case EFBIG: return QCoreApplication::translate("FileErrors", "fichier trop gros");
+    case EACCES: case EPERM: return QCoreApplication::translate("FileErrors", "accès refusé");
+    case EROFS: return QCoreApplication::translate("FileErrors", "le disque est en lecture seule");
+    case ENOENT: return QCoreApplication::translate("FileErrors", "fichier ou dossier introuvable");
+    case ENOTDIR: return QCoreApplication::translate("FileErrors", "une partie du chemin n'est pas un dossier");
+    case EISDIR: return QCoreApplication::translate("FileErrors", "un dossier porte ce nom");
+    case EEXIST: return QCoreApplication::translate("FileErrors", "le fichier existe déjà");
+    case EIO: return QCoreApplication::translate("FileErrors", "erreur de lecture ou d'écriture du disque");
+    case EMFILE: case ENFILE: return QCoreApplication::translate("FileErrors", "trop de fichiers ouverts");
+    case ENAMETOOLONG: return QCoreApplication::translate("FileErrors", "nom de fichier trop long");
     default:
-        return QString::fromLocal8Bit(std::strerror(err)) + QStringLiteral(" (erreur système %1)").arg(err);
+        //: %1 is the system's own description of the error, %2 its number
+        return QCoreApplication::translate("FileErrors", "%1 (erreur système %2)")
+            .arg(QString::fromLocal8Bit(std::strerror(err)), QString::number(err));
     }
 }
 

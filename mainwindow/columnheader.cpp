@@ -1,5 +1,6 @@
 #include "mainwindow/columnheader.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QListView>
 #include <QPainter>
@@ -8,23 +9,48 @@
 
 namespace kastlog {
 
-const QList<Heading> &headings() {
-    // "Mom" is the heading's own spelling.
-    static const QList<Heading> h = {
-        {QStringLiteral("N°"), 6, 4},         {QStringLiteral("Indicatif"), 11, 8},
-        {QStringLiteral("Prov"), 29, 22},     {QStringLiteral("Prénom"), 36, 27},
-        {QStringLiteral("Ref"), 58, 43},      {QStringLiteral("Date"), 68, 50},
-        {QStringLiteral("QTR"), 79, 60},      {QStringLiteral("Mode"), 84, 67},
-        {QStringLiteral("QRG"), 91, 72},      {QStringLiteral("RSTR"), 96, 81},
-        {QStringLiteral("RSTE"), 101, 86},    {QStringLiteral("Mom du Chateau"), 113, 90},
-        {QStringLiteral("QSL"), 142, 120},
+QList<Heading> headings() {
+    // Each word stands over a column of the display lines: a translation longer than the room
+    // given in its comment runs into the next word. "Mom" is the heading's own spelling.
+    struct Entry { const char *word; int headerCol, displayCol; };
+    static const Entry entries[] = {
+        //: Column heading: line number (3 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "N°"), 6, 4},
+        //: Column heading: call sign (13 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "Indicatif"), 11, 8},
+        //: Column heading: province code (4 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "Prov"), 29, 22},
+        //: Column heading: first name (15 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "Prénom"), 36, 27},
+        //: Column heading: castle reference (6 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "Ref"), 58, 43},
+        //: Column heading (9 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "Date"), 68, 50},
+        //: Column heading: the time, in the Q code (6 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "QTR"), 79, 60},
+        //: Column heading: the radio mode (4 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "Mode"), 84, 67},
+        //: Column heading: the band (frequency), in the Q code (8 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "QRG"), 91, 72},
+        //: Column heading: report received (4 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "RSTR"), 96, 81},
+        //: Column heading: report sent (3 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "RSTE"), 101, 86},
+        //: Column heading: name of the castle (29 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "Mom du Chateau"), 113, 90},
+        //: Column heading: QSL card exchanged, marked "*" (3 characters)
+        {QT_TRANSLATE_NOOP("ColumnHeader", "QSL"), 142, 120},
     };
+    QList<Heading> h;
+    for (const Entry &e : entries)
+        h.append({QCoreApplication::translate("ColumnHeader", e.word), e.headerCol, e.displayCol});
     return h;
 }
 
 QString columnHeaderText() {
     QString text(144, QLatin1Char(' '));
     for (const Heading &h : headings()) text.replace(h.headerCol - 1, h.word.size(), h.word);
+    text.truncate(144);  // a long translation of the last word stays inside the heading
     return text;
 }
 

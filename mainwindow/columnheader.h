@@ -14,8 +14,8 @@ struct Heading {
     int displayCol;  // 1-based column of the display line it stands over
 };
 
-// The thirteen headings, left to right.
-const QList<Heading> &headings();
+// The thirteen headings, left to right, in the language loaded now.
+QList<Heading> headings();
 // The heading text: blanks and the words at their positions, 144 characters.
 QString columnHeaderText();
 

@@ -57,8 +57,8 @@ void MainWindow::remember(QComboBox *combo, const QString &key) {
 void MainWindow::Bande_A_KeyPress(int &code) {
     if (code == Enter) {
         const QString t = Bande_A->currentText();
-        if (t.isEmpty()) return m_s.messages->info(QStringLiteral("Entrez une QRG"));
-        if (t.size() > 7) return m_s.messages->info(QStringLiteral("7 caracteres maxi pour la QRG"));
+        if (t.isEmpty()) return m_s.messages->info(tr("Entrez une QRG"));
+        if (t.size() > 7) return m_s.messages->info(tr("7 caracteres maxi pour la QRG"));
         ui::setBackground(Bande_A, ui::Jaune);
         if (Ind_A->isEnabled()) {  // a QSO shown from the list keeps the call-sign box locked
             ui::setBackground(Ind_A, ui::Vert);
@@ -71,14 +71,14 @@ void MainWindow::Bande_A_KeyPress(int &code) {
 
 void MainWindow::Ind_A_KeyPress(int &code) {
     if (m_call == station::Placeholder) {
-        m_s.messages->info(QStringLiteral("\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
-                                          "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif."));
+        m_s.messages->info(tr("\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
+                              "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif."));
         return;
     }
     if (code == Enter) {
         const QString call = Ind_A->text();
-        if (call.isEmpty()) return m_s.messages->info(QStringLiteral("Entrez un indicatif"));
-        if (call.size() > 12) return m_s.messages->info(QStringLiteral("12 caracteres maxi pour l'indicatif"));
+        if (call.isEmpty()) return m_s.messages->info(tr("Entrez un indicatif"));
+        if (call.size() > 12) return m_s.messages->info(tr("12 caracteres maxi pour l'indicatif"));
         if (!m_modification) {
             if (const auto name = lecturePrenom(m_s.dataDir, call)) {
                 Prenom_A->setEnabled(true);
@@ -92,7 +92,7 @@ void MainWindow::Ind_A_KeyPress(int &code) {
 
 void MainWindow::Prenom_A_KeyPress(int &code) {
     if (code == Enter) {
-        if (Prenom_A->text().size() > 15) return m_s.messages->info(QStringLiteral("15 caracteres maxi pour le Prenom"));
+        if (Prenom_A->text().size() > 15) return m_s.messages->info(tr("15 caracteres maxi pour le Prenom"));
         passTo(Prenom_A, Ref_A);
     }
     capital(code);
@@ -119,8 +119,8 @@ void MainWindow::Heure_A_KeyPress(int &code) {
 void MainWindow::Mode_A_KeyPress(int &code) {
     if (code == Enter) {
         const QString m = Mode_A->currentText();
-        if (m.isEmpty()) return m_s.messages->info(QStringLiteral("Entrez un Mode"));
-        if (!takeModeForm()) return m_s.messages->info(QStringLiteral("3 caracteres maxi pour le Mode"));
+        if (m.isEmpty()) return m_s.messages->info(tr("Entrez un Mode"));
+        if (!takeModeForm()) return m_s.messages->info(tr("3 caracteres maxi pour le Mode"));
         passTo(Mode_A, RST_A);
     }
     capital(code);
@@ -142,15 +142,15 @@ bool MainWindow::takeModeForm() {
 bool MainWindow::checkReport(QLineEdit *field) {
     const QString r = field->text();
     if (r.isEmpty()) {
-        m_s.messages->info(QStringLiteral("Entrez un Report"));
+        m_s.messages->info(tr("Entrez un Report"));
         return false;
     }
     if (r.size() > 3) {
-        m_s.messages->info(QStringLiteral("3 caracteres maxi pour le Report"));
+        m_s.messages->info(tr("3 caracteres maxi pour le Report"));
         return false;
     }
     if (r.at(0) < QLatin1Char('0') || r.at(0) > QLatin1Char('5')) {
-        m_s.messages->info(QStringLiteral("R (de RST)doit etre compris entre 0 et 5"));
+        m_s.messages->info(tr("R (de RST)doit etre compris entre 0 et 5"));
         return false;
     }
     return true;
@@ -172,7 +172,7 @@ void MainWindow::RSTE_A_KeyPress(int &code) {
 void MainWindow::Rem_A_KeyPress(int &code) {
     if (code == Enter) {
         if (Rem_A->text().size() > 30)
-            return m_s.messages->info(QStringLiteral("30 caracteres maxi pour le nom du Chateau"));
+            return m_s.messages->info(tr("30 caracteres maxi pour le nom du Chateau"));
         passTo(Rem_A, QSL_A);
     }
     capital(code);

@@ -56,11 +56,11 @@ private:
 LogStore MainWindow::logStore() const { return LogStore(m_s.dataDir, m_call, m_s.faults, {true, m_s.clock}); }
 
 void MainWindow::buildHistoryItems(QMenu *fichier) {
-    Mnu_Annuler = fichier->addAction(QStringLiteral("&Annuler la dernière modification du log"));
+    Mnu_Annuler = fichier->addAction(tr("&Annuler la dernière modification du log"));
     Mnu_Annuler->setObjectName(QStringLiteral("Mnu_Annuler"));
     Mnu_Annuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(Mnu_Annuler, &QAction::triggered, this, [this] { Mnu_Annuler_Click(); });
-    QAction *restore = fichier->addAction(QStringLiteral("&Restaurer une sauvegarde..."));
+    QAction *restore = fichier->addAction(tr("&Restaurer une sauvegarde..."));
     restore->setObjectName(QStringLiteral("Mnu_Restaurer"));
     connect(restore, &QAction::triggered, this, [this] { Mnu_Restaurer_Click(); });
 
@@ -82,16 +82,16 @@ void MainWindow::noteHistory(const history::Kept &kept) {
     if (problems.isEmpty()) return;
     QStringList parts;
     for (const history::KeptProblem &p : problems)
-        parts << QStringLiteral("La modification est enregistrée dans le log, mais ") + p.what +
-                     QStringLiteral(".\r\n\r\nFichier : ") + QDir::toNativeSeparators(p.fileName) +
-                     QStringLiteral("\r\nRaison : ") + p.reason;
+        //: %1: what could not be kept (from the history), %2: the file, %3: the system's reason
+        parts << tr("La modification est enregistrée dans le log, mais %1.\r\n\r\nFichier : %2\r\nRaison : %3")
+                     .arg(p.what, QDir::toNativeSeparators(p.fileName), p.reason);
     m_s.messages->info(parts.join(QStringLiteral("\r\n\r\n")));
 }
 
 bool MainWindow::refuseWhileEditing() {
     if (!entryInProgress()) return false;
-    m_s.messages->info(QStringLiteral("Un QSO est en cours de saisie ou de modification : validez-le ou annulez la saisie "
-                                      "en cours avant de changer le log."));
+    m_s.messages->info(tr("Un QSO est en cours de saisie ou de modification : validez-le ou annulez la saisie "
+                          "en cours avant de changer le log."));
     return true;
 }
 
@@ -115,42 +115,45 @@ void MainWindow::Mnu_Annuler_Click() {
     const history::UndoState state = store.undoState();
     if (state.kind == history::UndoState::Nothing) return;
     if (state.kind == history::UndoState::Refused)
-        return reportWriteFailure(QStringLiteral("La dernière modification ne peut pas être annulée."), state.file,
-                                  state.reason + QStringLiteral("\r\n\r\nLes sauvegardes des jours passés restent "
-                                                                "disponibles : Fichier, Restaurer une sauvegarde."));
+        return reportWriteFailure(tr("La dernière modification ne peut pas être annulée."), state.file,
+                                  state.reason + QStringLiteral("\r\n\r\n") +
+                                      tr("Les sauvegardes des jours passés restent disponibles : Fichier, Restaurer "
+                                         "une sauvegarde."));
     const QStringList before = splitLines(state.precedent);
     QString question;
     if (state.logMissing)
-        question = QStringLiteral("Le log est introuvable :\r\n") + QDir::toNativeSeparators(store.logPath()) +
-                   QStringLiteral("\r\n\r\nLe remettre tel qu'il était avant la dernière modification (%1 QSO) ?")
-                       .arg(recordCount(before));
+        question = tr("Le log est introuvable :\r\n%1\r\n\r\nLe remettre tel qu'il était avant la dernière "
+                      "modification (%n QSO) ?", nullptr, int(recordCount(before)))
+                       .arg(QDir::toNativeSeparators(store.logPath()));
     else
-        question = QStringLiteral("Annuler la dernière modification ?\r\n\r\n") +
+        question = tr("Annuler la dernière modification ?") + QStringLiteral("\r\n\r\n") +
                    history::describeChange(before, splitLines(state.current));
     if (!m_s.messages->askYesNo(question)) return;
-    afterHistoryChange(store.undo(state), QStringLiteral("La dernière modification n'a pas été annulée."));
+    afterHistoryChange(store.undo(state), tr("La dernière modification n'a pas été annulée."));
 }
 
 void MainWindow::Mnu_Restaurer_Click() {
     if (refuseWhileEditing()) return;
     const LogStore store = logStore();
     if (const QString problem = history::folderProblem(m_s.dataDir); !problem.isEmpty())
-        return reportWriteFailure(QStringLiteral("Les sauvegardes ne peuvent pas être lues."), history::folderPath(m_s.dataDir),
+        return reportWriteFailure(tr("Les sauvegardes ne peuvent pas être lues."), history::folderPath(m_s.dataDir),
                                   problem);
     const QList<history::Backup> backups = history::dailyBackups(m_s.dataDir, m_call, history::localDay(m_s.clock));
     if (backups.isEmpty())
-        return m_s.messages->info(QStringLiteral("Aucune sauvegarde du log de ") + m_call + QStringLiteral(" pour l'instant."));
+        return m_s.messages->info(tr("Aucune sauvegarde du log de %1 pour l'instant.").arg(m_call));
     const ReadResult now = readTextFile(store.logPath());  // a deleted log is restored into nothing
     RestoreDialog dialog(backups, now.lines, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
     const history::Backup chosen = *dialog.chosen();
     const ReadResult backup = readTextFile(chosen.path);
-    if (!backup.ok()) return reportWriteFailure(QStringLiteral("La sauvegarde n'a pas été restaurée."), chosen.path, backup.reason);
-    QString question = QStringLiteral("Remplacer le log par la sauvegarde du ") +
-                       chosen.day.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" ?");
+    if (!backup.ok())
+        return reportWriteFailure(tr("La sauvegarde n'a pas été restaurée."), chosen.path, backup.reason);
+    //: %1: the backup's day, dd/mm/yyyy
+    QString question =
+        tr("Remplacer le log par la sauvegarde du %1 ?").arg(chosen.day.toString(QStringLiteral("dd/MM/yyyy")));
     if (const QString others = history::describeOtherLines(backup.lines); !others.isEmpty()) question += QStringLiteral("\r\n\r\n") + others;
     if (!m_s.messages->askYesNo(question)) return;
-    afterHistoryChange(store.restore(chosen.path), QStringLiteral("La sauvegarde n'a pas été restaurée."));
+    afterHistoryChange(store.restore(chosen.path), tr("La sauvegarde n'a pas été restaurée."));
 }
 
 }  // namespace kastlog

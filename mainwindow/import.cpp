@@ -13,12 +13,9 @@
 
 namespace kastlog {
 
-inline const QString ImportDuringEntry =
-    QStringLiteral("Terminez ou annulez la saisie en cours avant d'importer un fichier ADIF");
-
 void MainWindow::Mnu_Import_ADIF_Click() {
     if (entryInProgress()) {
-        m_s.messages->info(ImportDuringEntry);
+        m_s.messages->info(tr("Terminez ou annulez la saisie en cours avant d'importer un fichier ADIF"));
         return;
     }
     const QString file = chooseAdifFile(this, m_s.dataDir);
@@ -41,10 +38,13 @@ void MainWindow::Mnu_Import_ADIF_Click() {
         m_s.messages->info(w.error);
         if (!w.logWritten) return;
     }
-    const QString done = p.plan.confirmed == 0
-                             ? QStringLiteral("%1 QSO importés dans le log de %2").arg(p.plan.taken).arg(I_Station->text())
-                             : QStringLiteral("%1 QSO importés et %2 QSO confirmés dans le log de %3")
-                                   .arg(p.plan.taken).arg(p.plan.confirmed).arg(I_Station->text());
+    const QString done =
+        p.plan.confirmed == 0
+            //: %1: the station's call sign
+            ? tr("%n QSO importés dans le log de %1", nullptr, p.plan.taken).arg(I_Station->text())
+            //: %1: "N QSO confirmés", %2: the station's call sign
+            : tr("%n QSO importés et %1 dans le log de %2", nullptr, p.plan.taken)
+                  .arg(tr("%n QSO confirmés", nullptr, p.plan.confirmed), I_Station->text());
     m_s.messages->info(done);
 }
 

@@ -4,6 +4,7 @@
 #include "ui/colours.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -15,8 +16,9 @@
 namespace kastlog {
 
 std::unique_ptr<QFileDialog> makeAdifChooser(QWidget *parent, const QString &dir) {
-    auto chooser = std::make_unique<QFileDialog>(parent, QStringLiteral("Importer un fichier ADIF"), dir,
-                                                 QStringLiteral("Fichiers ADIF (*.adi *.adif *.adx)"));
+    auto chooser = std::make_unique<QFileDialog>(
+        parent, QCoreApplication::translate("kastlog::ImportDialog", "Importer un fichier ADIF"), dir,
+        QCoreApplication::translate("kastlog::ImportDialog", "Fichiers ADIF (*.adi *.adif *.adx)"));
     chooser->setObjectName(QStringLiteral("Choix_ADIF"));
     chooser->setFileMode(QFileDialog::ExistingFile);
     return chooser;
@@ -29,7 +31,7 @@ std::function<QString(QWidget *, const QString &)> chooseAdifFile = [](QWidget *
 };
 
 QString ImportDialog::fate(const adifimport::ImportLine &l) {
-    QString text = l.outcome == adifimport::Outcome::Taken ? QStringLiteral("à importer") : l.reason;
+    QString text = l.outcome == adifimport::Outcome::Taken ? tr("à importer") : l.reason;
     for (const QString &w : l.qso.warnings) text += QStringLiteral(" ; ") + w;
     return text;
 }
@@ -46,9 +48,16 @@ public:
         return text(index.row(), index.column());
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char *const names[] = {"Indicatif", "Référence", "Date", "Heure", "Bande", "Mode", "Suite"};
+        //: column headers of the import preview; "Suite": what becomes of the QSO
+        static const char *const names[] = {QT_TRANSLATE_NOOP("kastlog::ImportDialog", "Indicatif"),
+                                            QT_TRANSLATE_NOOP("kastlog::ImportDialog", "Référence"),
+                                            QT_TRANSLATE_NOOP("kastlog::ImportDialog", "Date"),
+                                            QT_TRANSLATE_NOOP("kastlog::ImportDialog", "Heure"),
+                                            QT_TRANSLATE_NOOP("kastlog::ImportDialog", "Bande"),
+                                            QT_TRANSLATE_NOOP("kastlog::ImportDialog", "Mode"),
+                                            QT_TRANSLATE_NOOP("kastlog::ImportDialog", "Suite")};
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 7) return {};
-        return QString::fromUtf8(names[section]);
+        return ImportDialog::tr(names[section]);
     }
     QString text(int row, int column) const {
         const adifimport::ImportLine &l = m_plan.lines[row];
@@ -67,7 +76,7 @@ QString ImportDialog::cell(int row, int column) const {
 
 ImportDialog::ImportDialog(const adifimport::ImportPlan &plan, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Importation_ADIF"));
-    setWindowTitle(QStringLiteral("Importation ADIF"));
+    setWindowTitle(tr("Importation ADIF"));
     auto *layout = new QVBoxLayout(this);
     auto *counts = new QLabel(plan.countsLine(), this);
     counts->setObjectName(QStringLiteral("Comptes"));
@@ -78,7 +87,8 @@ ImportDialog::ImportDialog(const adifimport::ImportPlan &plan, QWidget *parent) 
     m_problem->setWordWrap(true);
     ui::setTextColour(m_problem, QColor(200, 0, 0));
     if (!plan.fileProblem.isEmpty())
-        m_problem->setText(plan.fileProblem + QStringLiteral(" : seuls les QSO entiers avant la coupure sont lus."));
+        //: %1: what is wrong with the file
+        m_problem->setText(tr("%1 : seuls les QSO entiers avant la coupure sont lus.").arg(plan.fileProblem));
     m_problem->setVisible(!plan.fileProblem.isEmpty());
     layout->addWidget(m_problem);
 
@@ -94,9 +104,9 @@ ImportDialog::ImportDialog(const adifimport::ImportPlan &plan, QWidget *parent) 
     layout->addWidget(m_table);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_import = buttons->addButton(QStringLiteral("Importer"), QDialogButtonBox::AcceptRole);
+    m_import = buttons->addButton(tr("Importer"), QDialogButtonBox::AcceptRole);
     m_import->setObjectName(QStringLiteral("Importer"));
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Annuler"));
     const bool writes = plan.writesAnything();
     m_import->setEnabled(writes);

@@ -2,6 +2,7 @@
 
 #include "logstore/logstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,9 +37,15 @@ QString writeProblem(const QString &dir) {
     return err ? systemReason(err) : QString();
 }
 
+// Shown before the window opens; AlreadyRunning is its untranslated form.
+QString alreadyRunning() { return QCoreApplication::translate("InstanceLock", "KASTLOG est deja lance"); }
+
 QString cannotWrite(const QString &dir, const QString &reason) {
-    return QStringLiteral("KASTLOG ne peut pas écrire dans son dossier de données.\r\n\r\nDossier : ") +
-           QDir::toNativeSeparators(dir) + QStringLiteral("\r\nRaison : ") + reason;
+    //: %1: the data folder, %2: the system's reason
+    return QCoreApplication::translate("InstanceLock",
+                                       "KASTLOG ne peut pas écrire dans son dossier de données.\r\n\r\n"
+                                       "Dossier : %1\r\nRaison : %2")
+        .arg(QDir::toNativeSeparators(dir), reason);
 }
 
 // Why a lock that no running copy holds cannot be removed: the file itself cannot be opened
@@ -46,8 +53,10 @@ QString cannotWrite(const QString &dir, const QString &reason) {
 QString removalProblem(const QString &dir, const QString &path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0 && errno != ENOENT)
-        return QStringLiteral("KASTLOG ne peut pas reprendre son verrou.\r\n\r\nFichier : ") +
-               QDir::toNativeSeparators(path) + QStringLiteral("\r\nRaison : ") + systemReason(errno);
+        //: %1: the lock file, %2: the system's reason
+        return QCoreApplication::translate("InstanceLock", "KASTLOG ne peut pas reprendre son verrou.\r\n\r\n"
+                                                           "Fichier : %1\r\nRaison : %2")
+            .arg(QDir::toNativeSeparators(path), systemReason(errno));
     if (fd >= 0) ::close(fd);
     const QString why = writeProblem(dir);
     return why.isEmpty() ? QString() : cannotWrite(dir, why);
@@ -65,8 +74,10 @@ bool runsHere(qint64 pid, const QString &app) {
 }
 
 QString otherComputer(const QString &path, const QString &host) {
-    return QStringLiteral("Le dossier de données est verrouillé par KASTLOG sur un autre ordinateur : « %1 ».\r\n"
-                          "Fichier : %2")
+    //: %1: the other computer's name, %2: the lock file
+    return QCoreApplication::translate("InstanceLock",
+                                       "Le dossier de données est verrouillé par KASTLOG sur un autre ordinateur : "
+                                       "« %1 ».\r\nFichier : %2")
         .arg(host, QDir::toNativeSeparators(path));
 }
 }  // namespace
@@ -95,19 +106,21 @@ InstanceLock takeInstanceLock(const QString &dir, const AskTakeOver &ask) {
     const bool readable = lock->getLockInfo(&pid, &host, &app);
     const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
     if (readable && here && runsHere(pid, app)) {
-        out.refusal = AlreadyRunning;
+        out.refusal = alreadyRunning();
         return out;
     }
     if (readable && !here) {
         if (!ask) {
-            out.refusal = otherComputer(path, host) +
-                          QStringLiteral("\r\nSi KASTLOG n'y est pas ouvert, lancez sa fenêtre ici pour reprendre le verrou.");
+            out.refusal = otherComputer(path, host) + QStringLiteral("\r\n") +
+                          QCoreApplication::translate("InstanceLock", "Si KASTLOG n'y est pas ouvert, lancez sa "
+                                                                      "fenêtre ici pour reprendre le verrou.");
             return out;
         }
-        if (!ask(otherComputer(path, host) +
-                 QStringLiteral("\r\n\r\nSi KASTLOG n'y est pas ouvert (un dossier recopié d'un autre PC, par exemple), "
-                                "le verrou peut être repris ici. Deux KASTLOG ouverts sur le même log perdraient des QSO."
-                                "\r\n\r\nReprendre le verrou ?")))
+        if (!ask(otherComputer(path, host) + QStringLiteral("\r\n\r\n") +
+                 QCoreApplication::translate("InstanceLock",
+                                             "Si KASTLOG n'y est pas ouvert (un dossier recopié d'un autre PC, "
+                                             "par exemple), le verrou peut être repris ici. Deux KASTLOG ouverts "
+                                             "sur le même log perdraient des QSO.\r\n\r\nReprendre le verrou ?")))
             return out;
     }
     // The removal fails while a running process holds the lock: a copy is never dispossessed.
@@ -116,7 +129,7 @@ InstanceLock takeInstanceLock(const QString &dir, const AskTakeOver &ask) {
         return out;
     }
     const QString why = removalProblem(dir, path);
-    out.refusal = why.isEmpty() ? AlreadyRunning : why;
+    out.refusal = why.isEmpty() ? alreadyRunning() : why;
     return out;
 }
 

@@ -9,6 +9,7 @@
 
 namespace kastlog {
 
+// The refusal when a copy runs, as written here; the operator is shown its translation.
 inline const QString AlreadyRunning = QStringLiteral("KASTLOG est deja lance");
 
 // The lock of a program directory, held while `file` lives.

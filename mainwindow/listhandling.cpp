@@ -61,34 +61,35 @@ void MainWindow::Liste_DNJ_Click() {
 void MainWindow::Liste_DNJ_DblClick() {
     if (m_editLock) return;
     m_editLock = true;
-    if (m_selectedLine.isEmpty()) return m_s.messages->info(QStringLiteral("Cliquez sur une ligne pour l'editer"));
+    if (m_selectedLine.isEmpty()) return m_s.messages->info(tr("Cliquez sur une ligne pour l'editer"));
     m_modification = true;
     for (QWidget *w : std::initializer_list<QWidget *>{Ind_A, Dpt_A, Prenom_A, Ref_A, Date_A, Heure_A, Mode_A,
                                                        Bande_A, RST_A, RSTE_A, Rem_A, QSL_A, Valide_A})
         w->setEnabled(true);
-    Mode_Aff->setText(QStringLiteral("Modification QSO"));
+    Mode_Aff->setText(tr("Modification QSO"));
     fillFromLine(m_selectedLine);
     ui::setBackground(Ind_A, ui::Vert);
     Ind_A->setFocus();
 }
 
 void MainWindow::Annule_Saisie_Click() {
-    if (m_selectedLine.isEmpty()) return m_s.messages->info(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
+    if (m_selectedLine.isEmpty()) return m_s.messages->info(tr("Cliquez sur une ligne pour l'effacerer"));
     const QString record = recordFromDisplayLine(m_selectedLine);
     // Of identical lines, the one selected goes: the line number tells which copy it is.
     const int row = column(m_selectedLine, disp::NumberCol, disp::NumberWidth).trimmed().toInt() - 1;
-    if (m_s.messages->askYesNo(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
+    if (m_s.messages->askYesNo(tr("Voulez vous Supprimer ce QSO ?"))) {
         const ChangeResult r = logStore().supprimeQso(record, m_lines->copiesBefore(row, record));
         if (!r) {
-            reportWriteFailure(QStringLiteral("Le QSO n'a pas été supprimé."), r.fileName, r.reason);
+            reportWriteFailure(tr("Le QSO n'a pas été supprimé."), r.fileName, r.reason);
         } else if (!r.found) {
             // A line edited by hand is not found: the log stays as it is, and the operator knows.
-            m_s.messages->info(QStringLiteral("Ce QSO n'a pas été trouvé dans le log : rien n'a été supprimé."));
+            m_s.messages->info(tr("Ce QSO n'a pas été trouvé dans le log : rien n'a été supprimé."));
         } else {
             noteHistory(r.history);
             if (lectureLog() == Load::Ended) return;
             selectListItem(m_lines->rowCount() - 1);
-            reportUnconfirmed(QStringLiteral("La suppression"), r);
+            //: Subject of "... est enregistré, mais le système n'a pas confirmé l'écriture sur le disque"
+            reportUnconfirmed(tr("La suppression"), r);
         }
     }
     Annule_Saisie->setEnabled(false);
@@ -97,7 +98,7 @@ void MainWindow::Annule_Saisie_Click() {
 
 void MainWindow::Ajout_QSO_Click() {
     m_insertion = true;
-    Mode_Aff->setText(QStringLiteral("Insertion QSO"));
+    Mode_Aff->setText(tr("Insertion QSO"));
     Ind_A->setEnabled(true);  // a QSO shown from the list leaves the box locked
     Ind_A->setFocus();
 }

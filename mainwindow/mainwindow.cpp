@@ -1,4 +1,4 @@
-// The window `Main`: its controls, menus and clock, the start-up and the reset of the entry.
+// The window `Main`: its controls and clock, the start-up and the reset of the entry.
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/loglist.h"
@@ -42,9 +42,8 @@ const QStringList Bands = {
     QStringLiteral("14 Mhz"),  QStringLiteral("18 Mhz"),  QStringLiteral("21 Mhz"),  QStringLiteral("24 Mhz"),
     QStringLiteral("28 Mhz"),  QStringLiteral("50 Mhz"),  QStringLiteral("144 Mhz"), QStringLiteral("432 Mhz")};
 const QStringList Modes = {QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM")};
-const QString Notice = QStringLiteral("KASTLOG - carnet de trafic DNJ");
-const QString ListTip =
-    QStringLiteral("Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer");
+// Shown in the window and the about box; the printed and exported lists have their own.
+const char *const Notice = QT_TRANSLATE_NOOP("About", "KASTLOG - carnet de trafic DNJ");
 
 // Places `w` at a position of the design given in twips, relative to `origin` (a frame).
 void place(QWidget *w, int left, int top, int width, int height, QPoint origin = {}) {
@@ -88,13 +87,15 @@ void selectEntry(QComboBox *combo, int index) {
 }  // namespace
 
 QString historyText() {
-    return QStringLiteral("V1.0.0   le 14/07/2008 creation\r\n"
-                          "V1.0.1   le 19/07/2008 Suppression saisie Province\r\n");
+    //: The program's version history, shown by Aide > Historique.
+    return QCoreApplication::translate("About", "V1.0.0   le 14/07/2008 creation\r\n"
+                                                "V1.0.1   le 19/07/2008 Suppression saisie Province\r\n");
 }
 
 QString aboutText() {
-    return QStringLiteral("KASTLOG  Révision ") + Version + QStringLiteral("\r\n\r\n") + Notice +
-           QStringLiteral("\r\n\r\n") + licenceNotice();
+    //: %1 is the version number, which starts with a blank.
+    return QCoreApplication::translate("About", "KASTLOG  Révision %1").arg(Version) + QStringLiteral("\r\n\r\n") +
+           QCoreApplication::translate("About", Notice) + QStringLiteral("\r\n\r\n") + licenceNotice();
 }
 
 MainWindow::MainWindow(Services &services, QWidget *parent) : QMainWindow(parent), m_s(services) {
@@ -137,7 +138,7 @@ void MainWindow::buildControls() {
     const QPoint date = frame(QStringLiteral("Cadre_Date"), 360, 120, 1455, 735);
     Label33 = label(QStringLiteral("Label33"), QStringLiteral("02/02/08"), field, date, 120, 240, 1215, 375);
     const QPoint station = frame(QStringLiteral("Cadre_Station"), 1920, 120, 7575, 735);
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("INDICATIF DE LA STATION  : "), sansFont(13.5, false),
+    Label2 = label(QStringLiteral("Label2"), tr("INDICATIF DE LA STATION  : "), sansFont(13.5, false),
                    station, 720, 240, 3975, 375);
     I_Station = label(QStringLiteral("I_Station"), QString(), sansFont(13.5, true), station, 5040, 240, 1815, 375,
                       Qt::AlignLeft);
@@ -146,23 +147,34 @@ void MainWindow::buildControls() {
     Label34 = label(QStringLiteral("Label34"), QStringLiteral("12:20"), field, clock, 120, 120, 1335, 255);
     Label37 = label(QStringLiteral("Label37"), QStringLiteral("12:35"), field, clock, 120, 360, 1335, 255);
 
-    auto *entry = new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO"), c);
+    auto *entry = new QGroupBox(tr("Saisie ou modification d'un QSO"), c);
     entry->setObjectName(QStringLiteral("Cadre_Saisie"));
     place(entry, 120, 960, 11295, 1815);
     const QPoint e = entry->pos();
     const QFont caption;
     struct Caption { const char *text; int l, t; };
-    for (const Caption &k : {Caption{"Bande", 240, 240}, {"Indicatif", 1920, 240}, {"Prénom (optionnel)", 4320, 240},
-                             {"Ref Chateau", 7080, 240}, {"Date", 8640, 240}, {"Heure UTC", 10080, 240},
-                             {"Mode", 240, 960}, {"RST R", 1680, 960}, {"RST E", 2520, 960},
-                             {"Nom du Chateau (optionnel)", 3480, 960}, {"QSL", 9120, 1080}}) {
-        auto *lb = new QLabel(QString::fromUtf8(k.text), c);
+    // The captions over the entry fields: short, each over its own field.
+    for (const Caption &k : {Caption{QT_TR_NOOP("Bande"), 240, 240}, {QT_TR_NOOP("Indicatif"), 1920, 240},
+                             {QT_TR_NOOP("Prénom (optionnel)"), 4320, 240},
+                             //: Reference of the castle, e.g. NM047
+                             {QT_TR_NOOP("Ref Chateau"), 7080, 240}, {QT_TR_NOOP("Date"), 8640, 240},
+                             {QT_TR_NOOP("Heure UTC"), 10080, 240},
+                             //: The radio mode (SSB, CW, FM)
+                             {QT_TR_NOOP("Mode"), 240, 960},
+                             //: Signal report received (readability, strength, tone)
+                             {QT_TR_NOOP("RST R"), 1680, 960},
+                             //: Signal report sent
+                             {QT_TR_NOOP("RST E"), 2520, 960},
+                             {QT_TR_NOOP("Nom du Chateau (optionnel)"), 3480, 960},
+                             //: Check box: a QSL card is exchanged
+                             {QT_TR_NOOP("QSL"), 9120, 1080}}) {
+        auto *lb = new QLabel(tr(k.text), c);
         lb->setFont(caption);
         lb->adjustSize();
         lb->move(e + QPoint(px(k.l), px(k.t)));
     }
-    label(QStringLiteral("Label_Mode_Saisie"), QStringLiteral("Mode de saisie"), caption, e, 9720, 1080, 1335, 240);
-    Mode_Aff = label(QStringLiteral("Mode_Aff"), QStringLiteral("Saisie QSO"), caption, e, 9720, 1320, 1335, 255);
+    label(QStringLiteral("Label_Mode_Saisie"), tr("Mode de saisie"), caption, e, 9720, 1080, 1335, 240);
+    Mode_Aff = label(QStringLiteral("Mode_Aff"), tr("Saisie QSO"), caption, e, 9720, 1320, 1335, 255);
     ui::setTextColour(Mode_Aff, Qt::red);
 
     auto combo = [&](const QString &name, int l, int t, int w, int h, QPoint origin = {}) {
@@ -219,14 +231,14 @@ void MainWindow::buildControls() {
         place(b, 10320, t, 1095, 495);
         return b;
     };
-    Valide_A = button(QStringLiteral("Valide_A"), QStringLiteral("Valider le QSO"), 3000, false);
+    Valide_A = button(QStringLiteral("Valide_A"), tr("Valider le QSO"), 3000, false);
     ui::setBackground(Valide_A, ui::Jaune);
-    Efface_A = button(QStringLiteral("Efface_A"), QStringLiteral("Annuler saisie en cours"), 3720, true);
-    Ajout_QSO = button(QStringLiteral("Ajout_QSO"), QStringLiteral("Inserer un QSO"), 4440, true);
-    Annule_Saisie = button(QStringLiteral("Annule_Saisie"), QStringLiteral("Supprimer un QSO"), 5160, false);
-    Annule_Saisie->setToolTip(QStringLiteral("Permet d'annuler la saisie d'un Code Postal contacté"));
-    Rechercher = button(QStringLiteral("Rechercher"), QStringLiteral("Rechercher un QSO"), 5880, true);
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Liste des DNJ"), 6600, true);
+    Efface_A = button(QStringLiteral("Efface_A"), tr("Annuler saisie en cours"), 3720, true);
+    Ajout_QSO = button(QStringLiteral("Ajout_QSO"), tr("Inserer un QSO"), 4440, true);
+    Annule_Saisie = button(QStringLiteral("Annule_Saisie"), tr("Supprimer un QSO"), 5160, false);
+    Annule_Saisie->setToolTip(tr("Permet d'annuler la saisie d'un Code Postal contacté"));
+    Rechercher = button(QStringLiteral("Rechercher"), tr("Rechercher un QSO"), 5880, true);
+    Command1 = button(QStringLiteral("Command1"), tr("Liste des DNJ"), 6600, true);
     connect(Valide_A, &QPushButton::clicked, this, &MainWindow::Valide_A_Click);
     connect(Efface_A, &QPushButton::clicked, this, &MainWindow::Efface_A_Click);
     connect(Ajout_QSO, &QPushButton::clicked, this, &MainWindow::Ajout_QSO_Click);
@@ -234,7 +246,8 @@ void MainWindow::buildControls() {
     connect(Rechercher, &QPushButton::clicked, this, [this] { open(m_openers.recherche); });
     connect(Command1, &QPushButton::clicked, this, [this] { open(m_openers.listeDnj); });
 
-    L_Communes = new QGroupBox(ListTip, c);
+    const QString listTip = tr("Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer");
+    L_Communes = new QGroupBox(listTip, c);
     L_Communes->setObjectName(QStringLiteral("L_Communes"));
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
@@ -250,7 +263,7 @@ void MainWindow::buildControls() {
     Liste_DNJ->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Liste_DNJ->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste_DNJ->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    Liste_DNJ->setToolTip(ListTip);
+    Liste_DNJ->setToolTip(listTip);
     m_lines = new LogListModel(this);
     Liste_DNJ->setModel(m_lines);
     place(Liste_DNJ, 360, 3360, 9615, 4020);
@@ -266,66 +279,14 @@ void MainWindow::buildControls() {
     // asks for a line to be clicked).
     Liste_DNJ->viewport()->installEventFilter(new DoubleClickFilter([this] { Liste_DNJ_DblClick(); }, this));
 
-    auto *notice = label(QStringLiteral("Label_Notice"), Notice, sansFont(6, false), {}, 10320, 7320, 1095, 375);
+    auto *notice = label(QStringLiteral("Label_Notice"), QCoreApplication::translate("About", Notice), sansFont(6, false),
+                         {}, 10320, 7320, 1095, 375);
     notice->setWordWrap(true);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
-}
-
-void MainWindow::buildMenus() {
-    QMenuBar *bar = menuBar();
-    auto menu = [bar](const QString &name, const QString &text) {
-        QMenu *m = bar->addMenu(text);
-        m->setObjectName(name);
-        m->menuAction()->setObjectName(name);
-        return m;
-    };
-    auto item = [this](QMenu *m, const QString &name, const QString &text, auto slot) {
-        QAction *a = m->addAction(text);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    auto top = [this, bar](const QString &name, const QString &text, auto slot) {
-        QAction *a = bar->addAction(text);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, slot);
-    };
-
-    QMenu *fichier = menu(QStringLiteral("Mnu_Fichier"), QStringLiteral("&Fichier"));
-    item(fichier, QStringLiteral("Mnu_Quitter"), QStringLiteral("&Quitter KASTLOG"), [this] { Mnu_Quitter_Click(); });
-    item(fichier, QStringLiteral("Mnu_ADIF"), QStringLiteral("&Exporter le log au format ADIF"),
-         [this] { open(m_openers.adif); });
-    item(fichier, QStringLiteral("Mnu_Import_ADIF"), QStringLiteral("&Importer un fichier ADIF..."), [this] { Mnu_Import_ADIF_Click(); });
-    buildHistoryItems(fichier);
-    QMenu *date = menu(QStringLiteral("Mnu_Date"), QStringLiteral("&Date"));
-    Mnu_Date_Auto = item(date, QStringLiteral("Mnu_Date_Auto"), QStringLiteral("&Automatique"),
-                         [this] { Mnu_Date_Auto_Click(); });
-    Mnu_Date_Man = item(date, QStringLiteral("Mnu_Date_Man"), QStringLiteral("&Manuelle"),
-                        [this] { Mnu_Date_Man_Click(); });
-    Mnu_Date_Auto->setCheckable(true);
-    Mnu_Date_Man->setCheckable(true);
-    Mnu_Date_Auto->setChecked(true);
-    QMenu *station = menu(QStringLiteral("Mnu_Station"), QStringLiteral("&Station"));
-    item(station, QStringLiteral("Mnu_New_Indicatif"), QStringLiteral("&Nouvel indicatif"),
-         [this] { Mnu_New_Indicatif_Click(); });
-    buildRadioItems(station);
-    QMenu *liste = menu(QStringLiteral("Mnu_Liste"), QStringLiteral("&Liste"));
-    item(liste, QStringLiteral("Mnu_C_Contacte"), QStringLiteral("&des Chateaux contactés"),
-         [this] { open(m_openers.contacte); });
-    QMenu *carte = menu(QStringLiteral("Mnu_Carte"), QStringLiteral("&Carte"));
-    item(carte, QStringLiteral("Mnu_Carte_Acti_DNJ"), QStringLiteral("des &Provinces contactées"),
-         [this] { open(m_openers.carte); });
-    top(QStringLiteral("Mnu_Score"), QStringLiteral("Sc&ores"), [this] { open(m_openers.scores); });
-    top(QStringLiteral("Mnu_Cluster"), QStringLiteral("Affic&her le cluster"), [this] { open(m_openers.cluster); });
-    top(QStringLiteral("Mnu_Spots"), QStringLiteral("Spo&ts"), [this] { Mnu_Spots_Click(); });
-    QMenu *aide = menu(QStringLiteral("Mnu_Aide"), QStringLiteral("&Aide"));
-    item(aide, QStringLiteral("Mnu_APropos"), QStringLiteral("A_&Propos"), [this] { Mnu_APropos_Click(); });
-    item(aide, QStringLiteral("Mnu_Reglement"), QStringLiteral("&Règlement"), [this] { open(m_openers.reglement); });
-    item(aide, QStringLiteral("Mnu_Historique"), QStringLiteral("&Historique"), [this] { Mnu_Historique_Click(); });
 }
 
 void MainWindow::setTabOrder() {
@@ -381,7 +342,7 @@ bool MainWindow::start() {
     st.setCheminRepertoire(m_s.dataDir);
 
     if (m_call == station::Placeholder) {
-        m_s.messages->info(QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
+        m_s.messages->info(tr("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
         StationDialog dialog(m_s, *this, this);
         dialog.exec();
         if (m_ended) return false;
@@ -395,8 +356,9 @@ bool MainWindow::start() {
     show();
     Ind_A->setEnabled(true);
     Ind_A->setFocus();
-    Mode_Aff->setText(QStringLiteral("Saisie QSO"));
-    setWindowTitle(QStringLiteral("  KASTLOG    Revision ") + Version);
+    Mode_Aff->setText(tr("Saisie QSO"));
+    //: %1 is the version number, which starts with a blank.
+    setWindowTitle(tr("  KASTLOG    Revision %1").arg(Version));
 
     if (m_call != station::Placeholder) {
         const Load l = lectureLog();
@@ -432,9 +394,8 @@ MainWindow::Load MainWindow::lectureLog() {
         if (cut && !m_toldListIsCut) {
             // Said once: the QSOs past the list's end are in the file, only not shown.
             m_toldListIsCut = true;
-            m_s.messages->info(QStringLiteral("Le log contient %1 lignes : la liste ne montre que les %2 premières. "
-                                              "Le fichier les garde toutes.")
-                                   .arg(count)
+            m_s.messages->info(tr("Le log contient %n lignes : la liste ne montre que les %1 premières. "
+                                  "Le fichier les garde toutes.", nullptr, int(count))
                                    .arg(MaxDisplayLines));
         }
         return Load::Done;
@@ -453,7 +414,7 @@ MainWindow::Load MainWindow::lectureLog() {
     case ReadResult::Failed:
         break;
     }
-    m_s.messages->info(QStringLiteral("Erreur N° ") + QString::number(log.read.errorNumber));
+    m_s.messages->info(tr("Erreur N° %1").arg(log.read.errorNumber));
     endProgram();
     return Load::Ended;
 }
@@ -496,13 +457,16 @@ void MainWindow::Initialise_Saisie() {
     m_modification = m_editLock = m_insertion = false;
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);
-    Mode_Aff->setText(QStringLiteral("Saisie QSO"));
+    Mode_Aff->setText(tr("Saisie QSO"));
 }
 
 void MainWindow::Timer1_Timer() {
     m_ticked = true;
-    Label37->setText(heureUtc(*m_s.clock).left(5) + QStringLiteral(" Utc"));
-    Label34->setText(heureLocale(*m_s.clock).left(5) + QStringLiteral(" Loc"));
+    m_utcShown = heureUtc(*m_s.clock).left(5);
+    //: The UTC time of the clock, e.g. "23:59 Utc"
+    Label37->setText(tr("%1 Utc").arg(m_utcShown));
+    //: The local time of the clock, e.g. "00:59 Loc"
+    Label34->setText(tr("%1 Loc").arg(heureLocale(*m_s.clock).left(5)));
     Label33->setText(dateUtc(*m_s.clock));
 }
 
@@ -520,7 +484,7 @@ void MainWindow::Mnu_Date_Man_Click() {
 }
 
 void MainWindow::Mnu_New_Indicatif_Click() {
-    if (entryInProgress()) return m_s.messages->info(StationDuringEntry);
+    if (entryInProgress()) return m_s.messages->info(stationDuringEntry());
     if (m_station) {
         m_station->raise();
         m_station->activateWindow();

@@ -169,6 +169,9 @@ private:
     // history.cpp: undo of the last change, restore of a backup
     LogStore logStore() const;  // every change of the log goes through it, with its history
     void buildHistoryItems(QMenu *fichier);
+    // Aide > Langue (languages.cpp)
+    void buildLanguageItems(QMenu *aide);
+    void chooseLanguage(const QString &setting);
     void noteHistory(const history::Kept &kept);  // what of a change's history failed, told every time
     bool refuseWhileEditing();
     void afterHistoryChange(const ChangeResult &r, const QString &failure);
@@ -183,6 +186,7 @@ private:
     bool m_loadAbandoned = false;  // the recovery dialog was closed by its frame
     bool m_toldListIsCut = false;  // the operator knows the list stops before the file's end
     bool m_ticked = false;          // the clock labels have been set once
+    QString m_utcShown;             // the UTC time `Label37` shows, without its translated suffix
 
     // Module-level state shared by the procedures of the window.
     QString m_call;

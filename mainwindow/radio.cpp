@@ -37,7 +37,7 @@ QString bandOf(qint64 hz) { return bandLabelOfFrequency(double(hz) / 1e6); }
 }  // namespace
 
 void MainWindow::buildRadioItems(QMenu *station) {
-    QAction *a = station->addAction(QStringLiteral("&Radio..."));
+    QAction *a = station->addAction(tr("&Radio..."));
     a->setObjectName(QStringLiteral("Mnu_Radio"));
     connect(a, &QAction::triggered, this, &MainWindow::Mnu_Radio_Click);
 }
@@ -136,10 +136,14 @@ bool MainWindow::radioLeftTheBand(QString *radioBand) const {
 bool MainWindow::radioAgreesWithTheBand() {
     QString band;
     if (!radioLeftTheBand(&band)) return true;
-    const QString radio = band.isEmpty() ? QStringLiteral("hors des bandes du log (%1)").arg(rig::formatKhz(m_rig->reading().hz))
-                                         : QStringLiteral("sur ") + band;
-    return m_s.messages->askYesNo(
-        QStringLiteral("La radio est %1 et le QSO sur %2 : enregistrer quand même ?").arg(radio, Bande_A->currentText()));
+    const QString question =
+        band.isEmpty()
+            //: %1: the radio's frequency in kHz, %2: the QSO's band
+            ? tr("La radio est hors des bandes du log (%1) et le QSO sur %2 : enregistrer quand même ?")
+                  .arg(rig::formatKhz(m_rig->reading().hz), Bande_A->currentText())
+            //: %1: the radio's band, %2: the QSO's band
+            : tr("La radio est sur %1 et le QSO sur %2 : enregistrer quand même ?").arg(band, Bande_A->currentText());
+    return m_s.messages->askYesNo(question);
 }
 
 // A spot taken into the entry tunes the radio to it. The entry, which holds the spot's call

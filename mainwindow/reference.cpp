@@ -18,7 +18,7 @@ namespace kastlog {
 void MainWindow::Ref_A_KeyPress(int &code) {
     if (code == 13) {
         const QString ref = Ref_A->text();
-        if (ref.size() != 5) return m_s.messages->info(QStringLiteral("5 caracteres pour la reference ex: NM047"));
+        if (ref.size() != 5) return m_s.messages->info(tr("5 caracteres pour la reference ex: NM047"));
         if (!m_modification) {
             const BandGroup group = bandGroup(Bande_A->currentText());
             Dpt_A->setText(ref.left(2));
@@ -26,14 +26,14 @@ void MainWindow::Ref_A_KeyPress(int &code) {
             const ReadResult log = readTextFile(logFileName());
             if (!log.ok()) {
                 // Nothing can be verified: the reference is not accepted.
-                return m_s.messages->info(QStringLiteral("Le fichier %1 ne peut pas être lu (%2).\r\n"
-                                                         "La référence ne peut pas être vérifiée.")
+                return m_s.messages->info(tr("Le fichier %1 ne peut pas être lu (%2).\r\n"
+                                             "La référence ne peut pas être vérifiée.")
                                               .arg(QDir::toNativeSeparators(logFileName()), log.reason));
             }
             const ContactFound found = rechercheChateauContacte(log.lines, ref, group);
             if (found.found) {
-                m_s.messages->info(ref + QStringLiteral(" Chateau deja contacté le ") + found.date +
-                                   QStringLiteral(" sur ") + found.band);
+                //: %1 castle reference, %2 date of the earlier QSO, %3 its band (e.g. "14 Mhz")
+                m_s.messages->info(tr("%1 Chateau deja contacté le %2 sur %3").arg(ref, found.date, found.band));
                 Ref_A->clear();
                 Initialise_Saisie();
                 return;
@@ -45,7 +45,7 @@ void MainWindow::Ref_A_KeyPress(int &code) {
             ui::setBackground(Mode_A, ui::Vert);
             if (!m_ticked) Timer1_Timer();  // never the design's placeholder date
             Date_A->setText(Label33->text());
-            Heure_A->setText(Label37->text().left(5));
+            Heure_A->setText(m_utcShown);
             Rem_A->setText(QStringLiteral("C. "));
             Mode_A->setFocus();
             Mode_A->lineEdit()->selectAll();  // typed text replaces the remembered mode

@@ -53,32 +53,43 @@ bool MainWindow::fieldsFitTheLog() {
             return false;
         }
     }
+    // Names and reasons marked here, translated where the message is made.
     struct Field {
         QWidget *w;
-        QString name, text;
+        const char *name;
+        QString text;
         int width;
         const char *tooLong;
     };
     const QList<Field> fields = {
-        {Ind_A, QStringLiteral("Indicatif"), Ind_A->text(), rec::CallWidth, "12 caracteres maxi pour l'indicatif"},
-        {Prenom_A, QStringLiteral("Prénom"), Prenom_A->text(), rec::FirstNameWidth, "15 caracteres maxi pour le Prenom"},
-        {Ref_A, QStringLiteral("Ref Chateau"), Ref_A->text(), rec::RefWidth, "5 caracteres pour la reference ex: NM047"},
-        {Date_A, QStringLiteral("Date"), Date_A->text(), rec::DateWidth, "8 caracteres pour la date ex: 01/02/08"},
-        {Heure_A, QStringLiteral("Heure UTC"), Heure_A->text(), rec::TimeWidth, "5 caracteres pour l'heure ex: 15:25"},
-        {Mode_A, QStringLiteral("Mode"), Mode_A->currentText(), rec::ModeWidth, "3 caracteres maxi pour le Mode"},
-        {Bande_A, QStringLiteral("Bande"), Bande_A->currentText(), rec::BandWidth, "7 caracteres maxi pour la QRG"},
-        {RST_A, QStringLiteral("RST R"), RST_A->text(), rec::RstRWidth, "3 caracteres maxi pour le Report"},
-        {RSTE_A, QStringLiteral("RST E"), RSTE_A->text(), rec::RstEWidth, "3 caracteres maxi pour le Report"},
-        {Rem_A, QStringLiteral("Nom du Chateau"), Rem_A->text(), 0, nullptr},
+        {Ind_A, QT_TR_NOOP("Indicatif"), Ind_A->text(), rec::CallWidth,
+         QT_TR_NOOP("12 caracteres maxi pour l'indicatif")},
+        {Prenom_A, QT_TR_NOOP("Prénom"), Prenom_A->text(), rec::FirstNameWidth,
+         QT_TR_NOOP("15 caracteres maxi pour le Prenom")},
+        {Ref_A, QT_TR_NOOP("Ref Chateau"), Ref_A->text(), rec::RefWidth,
+         QT_TR_NOOP("5 caracteres pour la reference ex: NM047")},
+        {Date_A, QT_TR_NOOP("Date"), Date_A->text(), rec::DateWidth, QT_TR_NOOP("8 caracteres pour la date ex: 01/02/08")},
+        {Heure_A, QT_TR_NOOP("Heure UTC"), Heure_A->text(), rec::TimeWidth,
+         QT_TR_NOOP("5 caracteres pour l'heure ex: 15:25")},
+        //: the radio mode (CW, SSB...)
+        {Mode_A, QT_TR_NOOP("Mode"), Mode_A->currentText(), rec::ModeWidth,
+         QT_TR_NOOP("3 caracteres maxi pour le Mode")},
+        {Bande_A, QT_TR_NOOP("Bande"), Bande_A->currentText(), rec::BandWidth,
+         QT_TR_NOOP("7 caracteres maxi pour la QRG")},
+        //: signal report received
+        {RST_A, QT_TR_NOOP("RST R"), RST_A->text(), rec::RstRWidth, QT_TR_NOOP("3 caracteres maxi pour le Report")},
+        //: signal report sent
+        {RSTE_A, QT_TR_NOOP("RST E"), RSTE_A->text(), rec::RstEWidth, QT_TR_NOOP("3 caracteres maxi pour le Report")},
+        {Rem_A, QT_TR_NOOP("Nom du Chateau"), Rem_A->text(), 0, nullptr},
     };
     for (const Field &f : fields) {
         QString problem;
         if (f.width > 0 && f.text.size() > f.width) {
-            problem = QString::fromUtf8(f.tooLong);
+            problem = tr(f.tooLong);
         } else if (const QChar bad = cp1252::firstUnencodable(f.text); !bad.isNull()) {
-            problem = QStringLiteral("Le champ \"%1\" contient le caractère \"%2\", que le fichier du log ne peut pas "
-                                     "enregistrer.\r\nLe QSO n'est pas enregistré.")
-                          .arg(f.name, QString(bad));
+            problem = tr("Le champ \"%1\" contient le caractère \"%2\", que le fichier du log ne peut pas "
+                         "enregistrer.\r\nLe QSO n'est pas enregistré.")
+                          .arg(tr(f.name), QString(bad));
         }
         if (!problem.isEmpty()) {
             m_s.messages->info(problem);
@@ -91,20 +102,21 @@ bool MainWindow::fieldsFitTheLog() {
 }
 
 void MainWindow::reportWriteFailure(const QString &what, const QString &file, const QString &reason) {
-    m_s.messages->info(what + QStringLiteral("\r\n\r\nFichier : ") + QDir::toNativeSeparators(file) +
-                       QStringLiteral("\r\nRaison : ") + reason);
+    //: %1: what failed (a whole sentence), %2: the file, %3: the system's reason
+    m_s.messages->info(tr("%1\r\n\r\nFichier : %2\r\nRaison : %3").arg(what, QDir::toNativeSeparators(file), reason));
 }
 
 void MainWindow::reportUnconfirmed(const QString &what, const WriteResult &written) {
     if (written.unconfirmed.isEmpty()) return;
-    m_s.messages->info(what + QStringLiteral(" est enregistré, mais le système n'a pas confirmé l'écriture sur le "
-                                             "disque : ") + written.unconfirmed + QStringLiteral("\r\n\r\nFichier : ") +
-                       QDir::toNativeSeparators(written.fileName));
+    //: %1: what was written ("Le QSO", "La suppression"), %2: the system's reason, %3: the file
+    m_s.messages->info(tr("%1 est enregistré, mais le système n'a pas confirmé l'écriture sur le disque : "
+                          "%2\r\n\r\nFichier : %3")
+                           .arg(what, written.unconfirmed, QDir::toNativeSeparators(written.fileName)));
 }
 
 void MainWindow::Valide_A_Click() {
     if (!radioAgreesWithTheBand()) return;
-    if (!m_s.messages->askYesNo(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
+    if (!m_s.messages->askYesNo(tr("Voulez vous enregistrer ces données ?"))) {
         resetAfterSave(Date_A->text());
         return;
     }
@@ -130,7 +142,7 @@ void MainWindow::Valide_A_Click() {
     }
     if (!written) {
         // The log is as it was: the QSO stays in the fields, to be saved again.
-        reportWriteFailure(QStringLiteral("Le QSO n'a pas été enregistré."), written.fileName, written.reason);
+        reportWriteFailure(tr("Le QSO n'a pas été enregistré."), written.fileName, written.reason);
         return;
     }
     noteHistory(written.history);
@@ -139,12 +151,13 @@ void MainWindow::Valide_A_Click() {
     const WriteResult name = enregistrePrenom(m_s.dataDir, key, m_s.faults);
     if (lectureLog() == Load::Ended) return;
     selectListItem(m_lines->rowCount() - 1);
-    reportUnconfirmed(QStringLiteral("Le QSO"), written);
+    //: subject of "%1 est enregistré, mais le système n'a pas confirmé l'écriture..."
+    reportUnconfirmed(tr("Le QSO"), written);
     if (!written.found)
-        m_s.messages->info(QStringLiteral("L'ancienne ligne de ce QSO n'a pas été trouvée : le QSO modifié a été "
-                                          "ajouté à la fin du log."));
+        m_s.messages->info(tr("L'ancienne ligne de ce QSO n'a pas été trouvée : le QSO modifié a été "
+                              "ajouté à la fin du log."));
     if (!name)
-        reportWriteFailure(QStringLiteral("Le QSO est enregistré, mais le prénom n'a pas pu être mémorisé."),
+        reportWriteFailure(tr("Le QSO est enregistré, mais le prénom n'a pas pu être mémorisé."),
                            name.fileName, name.reason);
     resetAfterSave(dateUsed);
 }
@@ -154,7 +167,8 @@ void MainWindow::Valide_A_Click() {
 void MainWindow::resetAfterSave(const QString &dateUsed) {
     selectListItem(m_lines->rowCount() - 1);
     m_modification = m_insertion = m_editLock = false;
-    Mode_Aff->setText(QStringLiteral("Saisie QSO"));
+    //: the entry's state: a new QSO being entered
+    Mode_Aff->setText(tr("Saisie QSO"));
     Valide_A->setEnabled(false);
     ui::setBackground(Valide_A, ui::Jaune);
     for (QLineEdit *f : {Ind_A, Dpt_A, Prenom_A, Ref_A}) {

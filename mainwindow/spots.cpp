@@ -18,8 +18,6 @@ namespace kastlog {
 
 namespace {
 
-const QString Busy = QStringLiteral("Une saisie est en cours : terminez ou annulez le QSO avant de prendre un spot");
-
 // The reference of the spot taken, offered in `Ref_A` when the chain reaches it for that call.
 class ReferenceOffer : public QObject {
 public:
@@ -72,7 +70,8 @@ void MainWindow::Mnu_Spots_Click() {
 
 void MainWindow::takeSpot(const spots::Spot &spot) {
     // Only into an entry waiting for its call sign.
-    if (entryInProgress() || !Ind_A->isEnabled() || !Ind_A->text().isEmpty()) return m_s.messages->info(Busy);
+    if (entryInProgress() || !Ind_A->isEnabled() || !Ind_A->text().isEmpty())
+        return m_s.messages->info(tr("Une saisie est en cours : terminez ou annulez le QSO avant de prendre un spot"));
     Bande_A->setCurrentIndex(Bande_A->findText(spot.band));
     Ind_A->setText(station::capitals(spot.call));  // as typed: a to z become capitals
     tuneRadioTo(spot);

@@ -8,6 +8,7 @@
 #include "reports/reportfiles.h"
 #include "settings/stationcall.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kastlog {
@@ -38,6 +39,7 @@ QString qsoDate(QStringView date) {
     return QString(reinterpret_cast<const QChar *>(out), n);
 }
 
+// File content: French whatever the language shown.
 QStringList header(const QString &stationLabel) {
     return {QStringLiteral("Exportation du log de la station ") + stationLabel +
                 QStringLiteral(" au format ADIF"),
@@ -126,8 +128,8 @@ AdifExport exporteAdif(const QString &dir, const QString &call, const QString &s
         }, faults);
     }
     if (!w) return {false, reports::writeFailureMessage(dir, name, w)};
-    return {true, QStringLiteral("Le fichier a été enregistré sous le nom : ") + stationLabel +
-                      QStringLiteral("_DNJ.adi")};
+    return {true, QCoreApplication::translate("AdifExport", "Le fichier a été enregistré sous le nom : %1")
+                      .arg(stationLabel + QStringLiteral("_DNJ.adi"))};
 }
 
 }  // namespace kastlog

@@ -7,9 +7,11 @@
 
 namespace kastlog::castlelist {
 
-// Column header shown above the list.
-inline const QString ListHeader =
-    QStringLiteral("   Ref             Nom du Chateau                      Date      Indicatif         QSL");
+// Column header shown above the list, in French: the window shows its translation
+// (QCoreApplication::translate("CastleList", ListHeader)). The saved and printed lists keep theirs.
+//: Column titles above a fixed-pitch list: keep each title above its column.
+inline constexpr char ListHeader[] = QT_TRANSLATE_NOOP(
+    "CastleList", "   Ref             Nom du Chateau                      Date      Indicatif         QSL");
 
 // Row of one log line (65 characters for a whole record): a blank, reference, castle name,
 // date, call sign and QSL mark as the line holds them, two blanks between fields.
@@ -33,7 +35,8 @@ QString fileName(const QString &call, const QString &group, const ClockReading &
 // one of : * ? " < > |, or a control character.
 bool fitsFileName(const QString &group);
 
-// The saved file and the printout; `dateText` is today's date as the title shows it.
+// The saved file and the printout, in French whatever the language shown; `dateText` is
+// today's date as the title shows it.
 QStringList fileLines(const QString &call, const QString &group, const QString &dateText,
                       const QStringList &rows);
 QStringList printLines(const QString &call, const QString &group, const QString &dateText,

@@ -12,6 +12,7 @@
 #include "ui/services.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,19 +22,24 @@
 
 namespace kastlog {
 
+namespace {
+QString shownHeader() { return QCoreApplication::translate("CastleList", castlelist::ListHeader); }
+}  // namespace
+
 AffContacte::AffContacte(Services &services, StationInfo &station, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(services), m_station(station) {
     setObjectName(QStringLiteral("Aff_Contacte"));
-    setWindowTitle(QStringLiteral("Liste des chateaux contactés"));
+    setWindowTitle(tr("Liste des chateaux contactés"));
 
     m_bande = new QComboBox(this);
     m_bande->setObjectName(QStringLiteral("Bande_D"));
     m_bande->setEditable(true);
     m_bande->setInsertPolicy(QComboBox::NoInsert);
     m_bande->setCompleter(nullptr);  // "hf" stays "hf", not the entry "HF"
+    // Band group names: compared with the log's groups and part of the file name, never translated.
     m_bande->addItems({QStringLiteral("HF"), QStringLiteral("VHF"), QStringLiteral("UHF")});
     m_bande->setCurrentIndex(0);
-    auto *afficher = new QPushButton(QStringLiteral("Afficher"), this);
+    auto *afficher = new QPushButton(tr("Afficher"), this);
     afficher->setObjectName(QStringLiteral("Afficher"));
 
     m_header = new QLabel(this);
@@ -43,25 +49,27 @@ AffContacte::AffContacte(Services &services, StationInfo &station, QWidget *pare
     m_liste->setObjectName(QStringLiteral("Liste_DNJ_Contacte"));
     m_liste->setFont(reports::listFont());
     ui::setBackground(m_liste, ui::Jaune);
-    const int rowWidth = QFontMetrics(reports::listFont()).horizontalAdvance(castlelist::ListHeader);
+    const int rowWidth = QFontMetrics(reports::listFont()).horizontalAdvance(shownHeader());
     m_liste->setMinimumSize(rowWidth + 40, 420);
 
-    auto *label3 = new QLabel(QStringLiteral("Chateaux contactés bande"), this);
+    //: Beside it, the count for the band group chosen above (HF, VHF or UHF).
+    auto *label3 = new QLabel(tr("Chateaux contactés bande"), this);
     label3->setObjectName(QStringLiteral("Label3"));
     m_comptC = new QLabel(this);
     m_comptC->setObjectName(QStringLiteral("Compt_C"));
-    auto *label4 = new QLabel(QStringLiteral("Chateaux confirmés bande"), this);
+    //: Beside it, the count for the band group chosen above (HF, VHF or UHF).
+    auto *label4 = new QLabel(tr("Chateaux confirmés bande"), this);
     label4->setObjectName(QStringLiteral("Label4"));
     m_comptV = new QLabel(this);
     m_comptV->setObjectName(QStringLiteral("Compt_V"));
 
-    m_enregistrer = new QPushButton(QStringLiteral("Enregistrer"), this);
+    m_enregistrer = new QPushButton(tr("Enregistrer"), this);
     m_enregistrer->setObjectName(QStringLiteral("Enregistrer"));
     m_enregistrer->setEnabled(false);
-    m_imprimer = new QPushButton(QStringLiteral("Imprimer"), this);
+    m_imprimer = new QPushButton(tr("Imprimer"), this);
     m_imprimer->setObjectName(QStringLiteral("Imprimer"));
     m_imprimer->setEnabled(false);
-    auto *quitter = new QPushButton(QStringLiteral("Quitter"), this);
+    auto *quitter = new QPushButton(tr("Quitter"), this);
     quitter->setObjectName(QStringLiteral("Command1"));
 
     auto *top = new QHBoxLayout;
@@ -96,7 +104,7 @@ AffContacte::AffContacte(Services &services, StationInfo &station, QWidget *pare
 }
 
 void AffContacte::Afficher_Click() {
-    m_header->setText(castlelist::ListHeader);
+    m_header->setText(shownHeader());
     m_liste->clear();
     m_rows.clear();
     const QString call = m_station.stationCall();
@@ -120,8 +128,8 @@ void AffContacte::Enregistrer_Click() {
     // The group text as it stands now names the file, even when the rows are of another group.
     const QString group = m_bande->currentText();
     if (!castlelist::fitsFileName(group)) {
-        m_services.messages->info(QStringLiteral("La bande « %1 » ne peut pas faire partie d'un nom de "
-                                                 "fichier : la liste n'a pas été enregistrée")
+        m_services.messages->info(tr("La bande « %1 » ne peut pas faire partie d'un nom de "
+                                     "fichier : la liste n'a pas été enregistrée")
                                       .arg(group));
         return;
     }
@@ -134,7 +142,7 @@ void AffContacte::Enregistrer_Click() {
         m_services.messages->info(reports::writeFailureMessage(m_services.dataDir, name, w));
         return;
     }
-    m_services.messages->info(QStringLiteral("Fichier enregistré sous le nom : ") + name);
+    m_services.messages->info(tr("Fichier enregistré sous le nom : %1").arg(name));
 }
 
 void AffContacte::Imprimer_Click() {
@@ -147,7 +155,7 @@ void AffContacte::Imprimer_Click() {
     for (const QString &line : lines) printer.printLine(line);
     QString error;
     if (!printer.endDocument(&error))
-        m_services.messages->info(QStringLiteral("L'impression a échoué : ") + error);
+        m_services.messages->info(tr("L'impression a échoué : %1").arg(error));
 }
 
 }  // namespace kastlog

@@ -1,5 +1,6 @@
 #pragma once
-// The one-line program notice closing the ADIF header, the saved castle list and its printout.
+// The one-line program notice closing the ADIF header, the saved castle list and its printout:
+// file content, French in every language.
 #include <QString>
 
 namespace kastlog::reports {

@@ -9,6 +9,7 @@
 #include "ui/services.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,14 +25,19 @@ namespace kastlog {
 RechercheIndicatif::RechercheIndicatif(Services &services, MainListAccess &mainList, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(services), m_mainList(mainList) {
     setObjectName(QStringLiteral("Recherche_Indicatif"));
-    setWindowTitle(QStringLiteral("Rechercher un QSO"));
+    setWindowTitle(tr("Rechercher un QSO"));
 
-    auto *label3 = new QLabel(QStringLiteral("Rechercher un QSO par ..."), this);
+    auto *label3 = new QLabel(tr("Rechercher un QSO par ..."), this);
     label3->setObjectName(QStringLiteral("Label3"));
 
     m_options = new QButtonGroup(this);
     auto *criteria = new QGridLayout;
-    const QString captions[] = {QStringLiteral("Indicatif"), QStringLiteral("N° DNJ"), QStringLiteral("Prov")};
+    //: Search by call sign.
+    const QString captions[] = {tr("Indicatif"),
+                                //: Search by castle reference ("NM047").
+                                tr("N° DNJ"),
+                                //: Search by province code; short, a narrow column.
+                                tr("Prov")};
     const QString boxNames[] = {QStringLiteral("Indica"), QStringLiteral("Data"), QStringLiteral("Depa")};
     QLineEdit *boxes[3];
     for (int i = 0; i < 3; ++i) {
@@ -53,18 +59,19 @@ RechercheIndicatif::RechercheIndicatif(Services &services, MainListAccess &mainL
     m_depa = boxes[2];
     m_options->button(1)->setChecked(true);
 
-    auto *label13 = new QLabel(search::Header, this);
+    const QString header = QCoreApplication::translate("Search", search::Header);
+    auto *label13 = new QLabel(header, this);
     label13->setObjectName(QStringLiteral("Label13"));
     label13->setFont(reports::listFont());
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("QSO_Effectues"));
     m_results->setFont(reports::listFont());
-    m_results->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
+    m_results->setToolTip(tr("Double clique sur le QSO pour retour au log"));
     ui::setBackground(m_results, ui::Jaune);
-    const int rowWidth = QFontMetrics(reports::listFont()).horizontalAdvance(search::Header);
+    const int rowWidth = QFontMetrics(reports::listFont()).horizontalAdvance(header);
     m_results->setMinimumSize(rowWidth + 40, 300);
 
-    auto *quitter = new QPushButton(QStringLiteral("Quitter"), this);
+    auto *quitter = new QPushButton(tr("Quitter"), this);
     quitter->setObjectName(QStringLiteral("Command1"));
 
     auto *outer = new QVBoxLayout(this);

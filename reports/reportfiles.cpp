@@ -3,6 +3,7 @@
 #include "logstore/cp1252.h"
 #include "logstore/logstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kastlog::reports {
@@ -14,14 +15,17 @@ QString logPath(const QString &dir, const QString &call) { return QDir(dir).file
 ReadResult readLog(const QString &dir, const QString &call) { return readTextFile(logPath(dir, call)); }
 
 QString readFailureMessage(const QString &dir, const QString &call, const ReadResult &r) {
-    return QStringLiteral("Le log %1 n'a pas pu être lu : %2").arg(logPath(dir, call), r.reason);
+    return QCoreApplication::translate("ReportFiles", "Le log %1 n'a pas pu être lu : %2")
+        .arg(logPath(dir, call), r.reason);
 }
 
 QString unwritableReason(const QStringList &lines) {
     QChar bad;
     for (const QString &l : lines)
         if (!(bad = cp1252::firstUnencodable(l)).isNull()) break;
-    return QStringLiteral("le caractère « %1 » ne peut pas être écrit en Windows-1252").arg(bad);
+    //: A reason, shown after "... n'a pas été enregistré : "; %1 is one character.
+    return QCoreApplication::translate("ReportFiles", "le caractère « %1 » ne peut pas être écrit en Windows-1252")
+        .arg(bad);
 }
 
 WriteResult writeLines(const QString &dir, const QString &name, const QStringList &lines,
@@ -41,7 +45,8 @@ QString writeFailureMessage(const QString &dir, const QString &name, const Write
     const QString target = QDir(dir).filePath(name);
     QString reason = w.reason;
     if (!w.fileName.isEmpty() && w.fileName != target) reason += QStringLiteral(" (") + w.fileName + QLatin1Char(')');
-    return QStringLiteral("Le fichier %1 n'a pas été enregistré : %2").arg(target, reason);
+    return QCoreApplication::translate("ReportFiles", "Le fichier %1 n'a pas été enregistré : %2")
+        .arg(target, reason);
 }
 
 }  // namespace kastlog::reports

@@ -37,12 +37,12 @@ QFrame *frame(const QString &name, QWidget *parent) {
 ScoreChateaux::ScoreChateaux(Services &services, StationInfo &station, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(services), m_station(station) {
     setObjectName(QStringLiteral("Score_Chateaux"));
-    setWindowTitle(QStringLiteral("Scores"));
+    setWindowTitle(tr("Scores"));
     auto *outer = new QVBoxLayout(this);
 
     QFrame *f1 = frame(QStringLiteral("Frame1"), this);
     auto *l1 = new QVBoxLayout(f1);
-    QLabel *title = heading(QStringLiteral("Label2"), QStringLiteral("Scores DNJ"), f1);
+    QLabel *title = heading(QStringLiteral("Label2"), tr("Scores DNJ"), f1);
     title->setAlignment(Qt::AlignCenter);
     l1->addWidget(title);
     outer->addWidget(f1);
@@ -65,10 +65,11 @@ ScoreChateaux::ScoreChateaux(Services &services, StationInfo &station, QWidget *
             form->addRow(label, box);
             return box;
         };
-        ct = row(ctLabel, ctBox, QStringLiteral("Nombre de Chateaux contactés"));
-        cf = row(cfLabel, cfBox, QStringLiteral("Nombre de Chateaux confirmés"));
+        ct = row(ctLabel, ctBox, tr("Nombre de Chateaux contactés"));
+        cf = row(cfLabel, cfBox, tr("Nombre de Chateaux confirmés"));
         outer->addWidget(f);
     };
+    // The award's name and the band group: the same in every language.
     group("Frame2", "Label1", QStringLiteral("DNJ HF"), "Label3", "HF_CT", "Label4", "HF_CF", m_hfCt, m_hfCf);
     group("Frame3", "Label5", QStringLiteral("DNJ VHF"), "Label7", "VHF_CT", "Label9", "VHF_CF", m_vhfCt, m_vhfCf);
     group("Frame4", "Label6", QStringLiteral("DNJ UHF"), "Label8", "UHF_CT", "Label10", "UHF_CF", m_uhfCt, m_uhfCf);

@@ -2,6 +2,8 @@
 
 #include "logstore/record.h"
 
+#include <QCoreApplication>
+
 namespace kastlog::search {
 
 namespace {
@@ -30,9 +32,16 @@ Outcome rechercheQso(Critere critere, const Boxes &in, const QStringList &displa
         if (box.isEmpty()) {
             out.rows.clear();
             switch (critere) {
-            case Critere::Indicatif: out.message = QStringLiteral("Entrez un indicatif"); break;
-            case Critere::Reference: out.message = QStringLiteral("Entrez une référence"); break;
-            case Critere::Province: out.message = QStringLiteral("Entrez un departement"); break;
+            case Critere::Indicatif:
+                out.message = QCoreApplication::translate("Search", "Entrez un indicatif");
+                break;
+            case Critere::Reference:
+                out.message = QCoreApplication::translate("Search", "Entrez une référence");
+                break;
+            case Critere::Province:
+                //: The province code box is empty (an older word for the province).
+                out.message = QCoreApplication::translate("Search", "Entrez un departement");
+                break;
             }
             return out;
         }
@@ -50,16 +59,16 @@ Outcome rechercheQso(Critere critere, const Boxes &in, const QStringList &displa
         }
         if (match) out.rows << resultRow(line);
     }
-    if (out.rows.isEmpty()) out.message = QStringLiteral("Pas de QSO trouvé");
+    if (out.rows.isEmpty()) out.message = QCoreApplication::translate("Search", "Pas de QSO trouvé");
     out.boxes = Boxes{};
     return out;
 }
 
 EnterCheck enterIndica(const QString &text) {
     EnterCheck c;
-    if (text.size() > 12) c.messages << QStringLiteral("12 caracteres maxi pour l'indicatif");
+    if (text.size() > 12) c.messages << QCoreApplication::translate("Search", "12 caracteres maxi pour l'indicatif");
     if (text.isEmpty()) {
-        c.messages << QStringLiteral("Entrez un indicatif");
+        c.messages << QCoreApplication::translate("Search", "Entrez un indicatif");
         c.clearBox = true;
         return c;
     }
@@ -70,7 +79,7 @@ EnterCheck enterIndica(const QString &text) {
 EnterCheck enterData(const QString &text) {
     EnterCheck c;
     if (text.size() != 5) {
-        c.messages << QStringLiteral("5 caracteres maxi pour la référence ex: MN047");
+        c.messages << QCoreApplication::translate("Search", "5 caracteres maxi pour la référence ex: MN047");
         return c;
     }
     c.search = true;
@@ -80,9 +89,9 @@ EnterCheck enterData(const QString &text) {
 EnterCheck enterDepa(const QString &text) {
     EnterCheck c;
     if (text.size() > 2) {
-        c.messages << QStringLiteral("2 caracteres maxi pour la province");
+        c.messages << QCoreApplication::translate("Search", "2 caracteres maxi pour la province");
     } else if (text.isEmpty()) {
-        c.messages << QStringLiteral("Entrez une province");
+        c.messages << QCoreApplication::translate("Search", "Entrez une province");
         c.clearBox = true;
     } else {
         c.search = true;

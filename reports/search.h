@@ -7,7 +7,10 @@
 
 namespace kastlog::search {
 
-inline const QString Header = QStringLiteral(
+// Column header of the results, in French: the window shows
+// QCoreApplication::translate("Search", Header).
+//: Column titles above a fixed-pitch list: keep each title above its column.
+inline constexpr char Header[] = QT_TRANSLATE_NOOP("Search",
     "   N°   Indicatif          Prov      Date       Bande    N° DNJ           Nom du Chateau             QSL");
 
 // The option buttons `Option1(1)` to `Option1(3)`.

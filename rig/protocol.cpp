@@ -1,5 +1,7 @@
 #include "rig/protocol.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace kastlog::rig {
@@ -76,28 +78,30 @@ std::optional<Answer> readAnswer(Command command, const QStringList &lines) {
 QString errorText(int code) {
     // Hamlib's error codes 1 to 17 (rig_errcode_e), answered negated.
     static const std::array<const char *, 17> meanings = {
-        "paramètre invalide",
-        "configuration invalide",
-        "mémoire insuffisante",
-        "fonction non implémentée",
-        "la radio ne répond pas",
-        "erreur d'entrée-sortie avec la radio",
-        "erreur interne de Hamlib",
-        "erreur de protocole avec la radio",
-        "commande refusée par la radio",
-        "texte tronqué",
-        "fonction absente de cette radio",
-        "VFO non accessible",
-        "erreur du bus de la radio",
-        "bus de la radio occupé",
-        "argument invalide",
-        "VFO invalide",
-        "valeur hors limites",
+        QT_TRANSLATE_NOOP("RigErrors", "paramètre invalide"),
+        QT_TRANSLATE_NOOP("RigErrors", "configuration invalide"),
+        QT_TRANSLATE_NOOP("RigErrors", "mémoire insuffisante"),
+        QT_TRANSLATE_NOOP("RigErrors", "fonction non implémentée"),
+        QT_TRANSLATE_NOOP("RigErrors", "la radio ne répond pas"),
+        QT_TRANSLATE_NOOP("RigErrors", "erreur d'entrée-sortie avec la radio"),
+        QT_TRANSLATE_NOOP("RigErrors", "erreur interne de Hamlib"),
+        QT_TRANSLATE_NOOP("RigErrors", "erreur de protocole avec la radio"),
+        QT_TRANSLATE_NOOP("RigErrors", "commande refusée par la radio"),
+        QT_TRANSLATE_NOOP("RigErrors", "texte tronqué"),
+        QT_TRANSLATE_NOOP("RigErrors", "fonction absente de cette radio"),
+        QT_TRANSLATE_NOOP("RigErrors", "VFO non accessible"),
+        QT_TRANSLATE_NOOP("RigErrors", "erreur du bus de la radio"),
+        QT_TRANSLATE_NOOP("RigErrors", "bus de la radio occupé"),
+        QT_TRANSLATE_NOOP("RigErrors", "argument invalide"),
+        QT_TRANSLATE_NOOP("RigErrors", "VFO invalide"),
+        QT_TRANSLATE_NOOP("RigErrors", "valeur hors limites"),
     };
     const int n = -code;
-    const QString what = n >= 1 && n <= int(meanings.size()) ? QString::fromUtf8(meanings[size_t(n - 1)])
-                                                              : QStringLiteral("erreur de Hamlib");
-    return QStringLiteral("RPRT %1 : %2").arg(code).arg(what);
+    const QString what = n >= 1 && n <= int(meanings.size())
+        ? QCoreApplication::translate("RigErrors", meanings[size_t(n - 1)])
+        : QCoreApplication::translate("RigErrors", "erreur de Hamlib");
+    //: %1 is the code rigctld answered ("RPRT" is its reply word), %2 what the code means.
+    return QCoreApplication::translate("RigErrors", "RPRT %1 : %2").arg(code).arg(what);
 }
 
 QString formatKhz(qint64 hz) {

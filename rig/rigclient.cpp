@@ -2,6 +2,7 @@
 
 #include "logstore/bands.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace kastlog::rig {
@@ -17,14 +18,19 @@ QString lowerFirst(QString s) {
 QString describe(const Reading &r) {
     if (!r.problem.isEmpty()) {
         QString why = r.problem;
-        if (r.retryInS > 0) why += QStringLiteral(", nouvel essai dans %1 s").arg(r.retryInS);
-        return QStringLiteral("Radio : déconnectée (%1)").arg(why);
+        if (r.retryInS > 0)
+            //: %1 is why the radio is disconnected, %2 a number of seconds.
+            why = QCoreApplication::translate("Radio", "%1, nouvel essai dans %2 s")
+                      .arg(why, QString::number(r.retryInS));
+        return QCoreApplication::translate("Radio", "Radio : déconnectée (%1)").arg(why);
     }
-    if (r.hz <= 0) return QStringLiteral("Radio : connexion...");
+    if (r.hz <= 0) return QCoreApplication::translate("Radio", "Radio : connexion...");
     QString text = formatKhz(r.hz);
     if (!r.mode.isEmpty()) text += u' ' + r.mode;
-    if (bandLabelOfFrequency(double(r.hz) / 1e6).isEmpty()) text += QStringLiteral(" - hors des bandes du log");
-    if (!r.refusal.isEmpty()) text += QStringLiteral(" - réglage refusé (%1)").arg(r.refusal);
+    if (bandLabelOfFrequency(double(r.hz) / 1e6).isEmpty())
+        text += QCoreApplication::translate("Radio", " - hors des bandes du log");
+    if (!r.refusal.isEmpty())
+        text += QCoreApplication::translate("Radio", " - réglage refusé (%1)").arg(r.refusal);
     return text;
 }
 
@@ -33,8 +39,8 @@ RigClient::RigClient(QObject *parent)
     connect(m_poll, &QTimer::timeout, this, &RigClient::poll);
     m_answer->setSingleShot(true);
     connect(m_answer, &QTimer::timeout, this, [this] {
-        lose(isConnected() ? QStringLiteral("pas de réponse de rigctld en %1 s").arg(AnswerTimeoutMs / 1000)
-                           : QStringLiteral("pas de connexion en %1 s").arg(AnswerTimeoutMs / 1000));
+        lose(isConnected() ? tr("pas de réponse de rigctld en %1 s").arg(AnswerTimeoutMs / 1000)
+                           : tr("pas de connexion en %1 s").arg(AnswerTimeoutMs / 1000));
     });
     m_retry->setSingleShot(true);
     connect(m_retry, &QTimer::timeout, this, &RigClient::connectNow);
@@ -48,7 +54,7 @@ spots::Connection &RigClient::socket() {
         events.connected = [this] { onConnected(); };
         events.readyRead = [this] { onReadyRead(); };
         events.failed = [this](const QString &reason) { lose(lowerFirst(reason)); };
-        events.closed = [this] { lose(QStringLiteral("connexion fermée par rigctld")); };
+        events.closed = [this] { lose(tr("connexion fermée par rigctld")); };
         m_socket = spots::makeConnection(std::move(events));
     }
     return *m_socket;
@@ -89,7 +95,7 @@ void RigClient::connectNow() {
     quint16 port = 0;
     if (!spots::splitHostPort(m_hostPort, host, port)) {
         m_reading = {};
-        m_reading.problem = QStringLiteral("adresse « %1 » invalide, entrez hote:port").arg(m_hostPort);
+        m_reading.problem = tr("adresse « %1 » invalide, entrez hote:port").arg(m_hostPort);
         emit updated();
         return;
     }
@@ -134,7 +140,7 @@ void RigClient::onReadyRead() {
     const int generation = m_generation;
     const QStringList lines = m_reader.feed(m_socket->readAll());
     for (const QString &line : lines) {
-        if (!m_inFlight) return lose(QStringLiteral("réponse inattendue de rigctld : « %1 »").arg(line.left(40)));
+        if (!m_inFlight) return lose(tr("réponse inattendue de rigctld : « %1 »").arg(line.left(40)));
         m_lines << line;
         const std::optional<Answer> answer = readAnswer(m_inFlight->command, m_lines);
         if (!answer) continue;
@@ -150,7 +156,7 @@ void RigClient::onReadyRead() {
 
 void RigClient::handle(const Request &done, const Answer &a) {
     if (a.kind == Answer::Garbled)
-        return lose(QStringLiteral("réponse illisible de rigctld : « %1 »").arg(a.garbage.left(40)));
+        return lose(tr("réponse illisible de rigctld : « %1 »").arg(a.garbage.left(40)));
     m_attempt = 0;  // rigctld answers: the delays start again from 5 s at the next loss
     const bool refused = a.kind == Answer::Refused;
     switch (done.command) {

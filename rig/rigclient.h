@@ -24,9 +24,9 @@ inline constexpr int DefaultIntervalMs = 500;
 struct Reading {
     qint64 hz = 0;     // 0: not known
     QString mode;      // as Hamlib names it; empty when the radio does not say
-    QString problem;   // why there is no reading (French); empty when all is well
+    QString problem;   // why there is no reading, as shown; empty when all is well
     int retryInS = 0;  // the connection is tried again in that many seconds (0: not planned)
-    QString refusal;   // the radio refused the last setting (French); cleared by the next one
+    QString refusal;   // why the radio refused the last setting, as shown; cleared by the next one
     bool usable() const { return problem.isEmpty() && hz > 0; }
 };
 

@@ -25,32 +25,33 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, Qt::Alignm
 GestionErreurDialog::GestionErreurDialog(Services &services, QWidget *parent)
     : QDialog(parent), m_s(services) {
     setObjectName(QStringLiteral("Gestion_erreur"));
-    setWindowTitle(QStringLiteral("Gestion erreur 53"));
+    setWindowTitle(tr("Gestion erreur 53"));
 
-    Label2 = label(this, "Label2", QStringLiteral("ERREUR 53"), Qt::AlignHCenter);
+    //: The heading: the error number the program has always shown for a missing log file.
+    Label2 = label(this, "Label2", tr("ERREUR 53"), Qt::AlignHCenter);
     QFont big = Label2->font();
     big.setPointSizeF(13.5);
     big.setBold(true);
     Label2->setFont(big);
     Label3 = label(this, "Label3",
-                   QStringLiteral("KASTLOG a trouvé dans la base de registre l'indicatif  : "),
+                   tr("KASTLOG a trouvé dans la base de registre l'indicatif  : "),
                    Qt::AlignRight);
     Ind_Station = label(this, "Ind_Station", QString(), Qt::AlignLeft);
     Label6 = label(this, "Label6",
-                   QStringLiteral("Il n'a par contre pas trouvé dans son répértoire le fichier :"),
+                   tr("Il n'a par contre pas trouvé dans son répértoire le fichier :"),
                    Qt::AlignHCenter);
     Ind_Station1 = label(this, "Ind_Station1", QString(), Qt::AlignRight);
     Err_Departement = label(this, "Err_Departement", QString(), Qt::AlignLeft);
     Label7 = label(this, "Label7",
-                   QStringLiteral("Pour remèdier à cet état, cliquez sur \"Initialiser\" puis sur \"Quitter\""),
+                   tr("Pour remèdier à cet état, cliquez sur \"Initialiser\" puis sur \"Quitter\""),
                    Qt::AlignHCenter);
-    Label1 = label(this, "Label1", QStringLiteral("Relancez KASTLOG "), Qt::AlignHCenter);
+    Label1 = label(this, "Label1", tr("Relancez KASTLOG "), Qt::AlignHCenter);
     Label9 = label(this, "Label9",
-                   QStringLiteral("une boite de dialogue vous demandera alors de spécifier votre indicatif"),
+                   tr("une boite de dialogue vous demandera alors de spécifier votre indicatif"),
                    Qt::AlignHCenter);
-    Initialisation = new QPushButton(QStringLiteral("Initialiser"), this);
+    Initialisation = new QPushButton(tr("Initialiser"), this);
     Initialisation->setObjectName(QStringLiteral("Initialisation"));
-    Quitter = new QPushButton(QStringLiteral("Quitter"), this);
+    Quitter = new QPushButton(tr("Quitter"), this);
     Quitter->setObjectName(QStringLiteral("Quitter"));
 
     auto *layout = new QVBoxLayout(this);

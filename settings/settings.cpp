@@ -75,6 +75,8 @@ void Settings::setIndicatifStation(const QString &call) { setValue(Setup, KeyInd
 void Settings::setCheminRepertoire(const QString &dir) {
     setValue(Setup, KeyChemin, QDir::toNativeSeparators(dir));
 }
+QString Settings::langue() const { return value(Setup, QStringLiteral("Langue"), {}); }
+void Settings::setLangue(const QString &language) { setValue(Setup, QStringLiteral("Langue"), language); }
 QString Settings::clusterTelnet() const { return value(Setup, QStringLiteral("Cluster Telnet"), {}); }
 void Settings::setClusterTelnet(const QString &hostPort) { setValue(Setup, QStringLiteral("Cluster Telnet"), hostPort); }
 QString Settings::clusterIndicatif(const QString &stationShown) const {

@@ -37,6 +37,10 @@ public:
     // Milliseconds between two readings of the radio: 500 when absent, kept within 100-10000.
     int radioIntervalle() const;
     // The DX cluster node of the spots window, "host:port"; empty until the operator gives it.
+    // The language the program speaks from its next start: "fr", "nl", "en"; empty (the
+    // default) for the system's.
+    QString langue() const;
+    void setLangue(const QString &language);
     QString clusterTelnet() const;
     void setClusterTelnet(const QString &hostPort);
     // The login sent to the node; `stationShown` (the call with "/") when absent or empty.

@@ -1,5 +1,7 @@
 #include "settings/stationcall.h"
 
+#include <QCoreApplication>
+
 namespace kastlog::station {
 
 namespace {
@@ -24,11 +26,12 @@ QString message(Check c) {
     case Check::Ok:
         return {};
     case Check::Empty:
-        return QStringLiteral("Vous devez entrer un indicatif");
+        return QCoreApplication::translate("StationCall", "Vous devez entrer un indicatif");
     case Check::TooLong:
-        return QStringLiteral("12 caracteres maximum pour l'indicatif");
+        return QCoreApplication::translate("StationCall", "12 caracteres maximum pour l'indicatif");
     case Check::BadCharacter:
-        return QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
+        return QCoreApplication::translate(
+            "StationCall", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
     }
     return {};
 }

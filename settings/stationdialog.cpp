@@ -10,6 +10,7 @@
 #include "ui/messagebox.h"
 #include "ui/services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -19,6 +20,11 @@
 #include <QVBoxLayout>
 
 namespace kastlog {
+
+QString stationDuringEntry() {
+    return QCoreApplication::translate("StationHost",
+                                       "Terminez ou annulez la saisie en cours avant de changer d'indicatif");
+}
 
 namespace {
 const QColor Rouge(255, 0, 0);
@@ -70,11 +76,11 @@ StationDialog::StationDialog(Services &services, StationHost &host, QWidget *par
 }
 
 void StationDialog::Form_Load() {
-    Label2->setText(QStringLiteral("Indicatif de la Station"));
-    Label3->setText(QStringLiteral("Indicatif"));
-    Label5->setText(QStringLiteral("!!! Pour la saisie la '/' est remplacée par le '_'"));
-    Validation->setText(QStringLiteral("Validez"));
-    setWindowTitle(QStringLiteral("Selection Indicaif"));
+    Label2->setText(tr("Indicatif de la Station"));
+    Label3->setText(tr("Indicatif"));
+    Label5->setText(tr("!!! Pour la saisie la '/' est remplacée par le '_'"));
+    Validation->setText(tr("Validez"));
+    setWindowTitle(tr("Selection Indicaif"));
     New_Indicatif->setMinimumWidth(New_Indicatif->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 14);
     ui::centreOnScreen(this);
     m_host.setStationCall(m_s.settings->indicatifStation());
@@ -95,7 +101,7 @@ void StationDialog::New_Indicatif_KeyPress(int &code) {
 
 void StationDialog::Validation_Click() {
     // Checked again here: the dialog leaves the main window usable while it is open.
-    if (m_host.entryInProgress()) return m_s.messages->info(StationDuringEntry);
+    if (m_host.entryInProgress()) return m_s.messages->info(stationDuringEntry());
     const QString call = station::capitals(New_Indicatif->text());
     const station::Check verdict = station::check(call);
     if (verdict != station::Check::Ok) {

@@ -5,9 +5,8 @@
 namespace kastlog {
 
 // The station cannot change under a QSO being typed or edited: it would be saved into the
-// other station's log.
-inline const QString StationDuringEntry =
-    QStringLiteral("Terminez ou annulez la saisie en cours avant de changer d'indicatif");
+// other station's log. The refusal, in the language loaded (stationdialog.cpp).
+QString stationDuringEntry();
 
 class StationHost {
 public:

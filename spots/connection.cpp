@@ -2,6 +2,7 @@
 
 #include "ui/modules.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace kastlog::spots {
@@ -16,7 +17,7 @@ public:
     void connectToHost(const QString &, quint16) override {
         // Failures come from the event loop, as a socket's do.
         QTimer::singleShot(0, m_guard.get(), [this] {
-            m_events.failed(QStringLiteral("module réseau %1 introuvable").arg(ModuleFile));
+            m_events.failed(QCoreApplication::translate("NodeConnection", "module réseau %1 introuvable").arg(ModuleFile));
         });
     }
     void abort() override { m_guard = std::make_unique<QObject>(); }  // drops a pending failure

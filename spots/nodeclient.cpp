@@ -18,8 +18,9 @@ NodeClient::NodeClient(QObject *parent)
     : QObject(parent), m_retry(singleShot(this)), m_promptWait(singleShot(this)), m_readyWait(singleShot(this)) {
     connect(m_retry, &QTimer::timeout, this, &NodeClient::reconnect);
     connect(m_promptWait, &QTimer::timeout, this, [this] {
-        setStatus(QStringLiteral("Connecté à %1, mais le noeud n'a demandé aucun indicatif en %2 s : voir son texte "
-                                 "dans « Noeud »")
+        //: « Noeud » is the name of the tab showing the node's own text.
+        setStatus(tr("Connecté à %1, mais le noeud n'a demandé aucun indicatif en %2 s : voir son texte "
+                     "dans « Noeud »")
                       .arg(m_hostPort)
                       .arg(PromptSeconds));
     });
@@ -73,21 +74,21 @@ void NodeClient::stop() {
 void NodeClient::reconnect() {
     stop();
     if (!splitHostPort(m_hostPort, m_host, m_port)) {
-        setStatus(QStringLiteral("Déconnecté : noeud invalide, entrez hote:port"));
+        setStatus(tr("Déconnecté : noeud invalide, entrez hote:port"));
         return;
     }
     m_wanted = true;
     m_stage = Stage::Connecting;
     m_refusal.clear();
     m_reader.reset();
-    setStatus(QStringLiteral("Connexion..."));
+    setStatus(tr("Connexion..."));
     socket().connectToHost(m_host, m_port);
 }
 
 void NodeClient::disconnectFromNode() {
     stop();
     m_attempt = 0;
-    setStatus(QStringLiteral("Déconnecté : arrêt demandé"));
+    setStatus(tr("Déconnecté : arrêt demandé"));
 }
 
 bool NodeClient::send(const QString &line) {
@@ -103,7 +104,7 @@ void NodeClient::onConnected() {
     m_stage = Stage::Prompt;
     m_connectedSince.start();
     m_promptWait->start(PromptSeconds * m_secondMs);
-    setStatus(QStringLiteral("Connecté à ") + m_hostPort);
+    setStatus(tr("Connecté à %1").arg(m_hostPort));
     emit connectedChanged(true);
 }
 
@@ -131,7 +132,8 @@ bool NodeClient::answer(const QString &text, bool wholeLine) {
             // Calling again would only be refused again.
             stop();
             m_attempt = 0;
-            setStatus(QStringLiteral("Déconnecté : le noeud demande un mot de passe, donnez-le dans « Mot de passe »"));
+            //: « Mot de passe » is the label of the password field.
+            setStatus(tr("Déconnecté : le noeud demande un mot de passe, donnez-le dans « Mot de passe »"));
             return true;
         }
         m_readyWait->start(ReadySeconds * m_secondMs);
@@ -140,7 +142,8 @@ bool NodeClient::answer(const QString &text, bool wholeLine) {
     }
     if (wholeLine && isRefusal(text)) {
         m_refusal = text.trimmed();
-        setStatus(QStringLiteral("Refusé par le noeud : ") + m_refusal);
+        //: %1 is the node's own refusal line, as received.
+        setStatus(tr("Refusé par le noeud : %1").arg(m_refusal));
     }
     return false;
 }
@@ -174,8 +177,9 @@ void NodeClient::onLost(const QString &reason) {
     stop();
     if (held) m_attempt = 0;
     const int delay = reconnectDelay(m_attempt++);
-    const QString why = m_refusal.isEmpty() ? reason : QStringLiteral("refusé par le noeud : ") + m_refusal;
-    setStatus(QStringLiteral("Déconnecté : %1 (nouvel essai dans %2 s)").arg(why).arg(delay));
+    const QString why = m_refusal.isEmpty() ? reason : tr("refusé par le noeud : %1").arg(m_refusal);
+    //: %1 is the reason, %2 the seconds before the next attempt.
+    setStatus(tr("Déconnecté : %1 (nouvel essai dans %2 s)").arg(why, QString::number(delay)));
     m_retry->start(delay * m_secondMs);
 }
 

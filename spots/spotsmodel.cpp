@@ -97,15 +97,32 @@ QVariant SpotsModel::data(const QModelIndex &index, int role) const {
         return r.spotters.size() > 1 ? QStringLiteral("%1 (%2)").arg(r.spot.spotter).arg(r.spotters.size())
                                      : r.spot.spotter;
     case Commentaire: return r.spot.comment;
-    default: return r.contacted ? QStringLiteral("déjà contacté") : QString();
+    default: return r.contacted ? tr("déjà contacté") : QString();
     }
 }
 
 QVariant SpotsModel::headerData(int section, Qt::Orientation o, int role) const {
-    static const QStringList names = {QStringLiteral("Heure"),     QStringLiteral("Bande"),   QStringLiteral("Fréquence"),
-                                      QStringLiteral("Indicatif"), QStringLiteral("Ref"),     QStringLiteral("Spotter"),
-                                      QStringLiteral("Commentaire"), QString()};
-    if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < names.size()) return names[section];
+    if (o == Qt::Horizontal && role == Qt::DisplayRole) {
+        // Looked up at each call, so that a language loaded later shows.
+        switch (section) {
+        //: Column header: UTC time of the spot.
+        case Heure: return tr("Heure");
+        //: Column header: the radio band.
+        case Bande: return tr("Bande");
+        //: Column header.
+        case Frequence: return tr("Fréquence");
+        //: Column header: the call sign of the spotted station.
+        case Indicatif: return tr("Indicatif");
+        //: Column header: the castle reference.
+        case Ref: return tr("Ref");
+        //: Column header: the station that sent the spot.
+        case Spotter: return tr("Spotter");
+        //: Column header.
+        case Commentaire: return tr("Commentaire");
+        case Contact: return QString();  // no heading, rather than the default number
+        default: break;
+        }
+    }
     return QAbstractTableModel::headerData(section, o, role);
 }
 

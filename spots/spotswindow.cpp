@@ -45,7 +45,7 @@ SpotsWindow::SpotsWindow(Settings &settings, QString station, std::function<QStr
       m_login(QString(m_station).replace(u'_', u'/')), m_logLines(std::move(logLines)), m_messages(messages),
       m_model(new SpotsModel(m_book, this)), m_client(new NodeClient(this)) {
     setObjectName(QStringLiteral("Spots"));
-    setWindowTitle(QStringLiteral("Spots DX"));
+    setWindowTitle(tr("Spots DX"));
     resize(860, 520);
     m_attention = [this](bool beep) {
         QApplication::alert(this);
@@ -66,13 +66,14 @@ SpotsWindow::SpotsWindow(Settings &settings, QString station, std::function<QStr
 
 void SpotsWindow::buildControls() {
     Noeud = field(this, "Noeud");
-    Noeud->setPlaceholderText(QStringLiteral("hote:port"));
+    //: Hint in the empty node field: host name, colon, port.
+    Noeud->setPlaceholderText(tr("hote:port"));
     Noeud->setText(m_settings.clusterTelnet());
-    auto *reconnecter = new QPushButton(QStringLiteral("&Reconnecter"), this);
+    auto *reconnecter = new QPushButton(tr("&Reconnecter"), this);
     reconnecter->setObjectName(QStringLiteral("Reconnecter"));
-    auto *deconnecter = new QPushButton(QStringLiteral("&Déconnecter"), this);
+    auto *deconnecter = new QPushButton(tr("&Déconnecter"), this);
     deconnecter->setObjectName(QStringLiteral("Deconnecter"));
-    Nouveaux = new QCheckBox(QStringLiteral("Seulement les nou&veaux"), this);
+    Nouveaux = new QCheckBox(tr("Seulement les nou&veaux"), this);
     Nouveaux->setObjectName(QStringLiteral("Nouveaux"));
     Nouveaux->setChecked(m_settings.spotsNouveaux());
     m_model->setOnlyNew(Nouveaux->isChecked());
@@ -81,10 +82,11 @@ void SpotsWindow::buildControls() {
     Mot_De_Passe = field(this, "Mot_De_Passe");
     Mot_De_Passe->setEchoMode(QLineEdit::Password);
     Mot_De_Passe->setText(m_settings.clusterMotDePasse());
-    Signal_Sonore = new QCheckBox(QStringLiteral("Signal s&onore"), this);
+    Signal_Sonore = new QCheckBox(tr("Signal s&onore"), this);
     Signal_Sonore->setObjectName(QStringLiteral("Signal_Sonore"));
     Signal_Sonore->setChecked(m_settings.signalSonore(m_station));
-    Spotter = new QPushButton(QStringLiteral("S&potter"), this);
+    //: Button: send the chosen spot back to the node.
+    Spotter = new QPushButton(tr("S&potter"), this);
     Spotter->setObjectName(QStringLiteral("Spotter"));
     Spotter->setEnabled(false);
     Etat = new QLabel(this);
@@ -108,7 +110,7 @@ void SpotsWindow::buildControls() {
     Texte_Noeud->setLineWrapMode(QPlainTextEdit::NoWrap);
     Commande = field(pane, "Commande");
     auto *commandRow = new QHBoxLayout;
-    commandRow->addWidget(labelFor(Commande, QStringLiteral("&Commande")));
+    commandRow->addWidget(labelFor(Commande, tr("&Commande")));
     commandRow->addWidget(Commande, 1);
     auto *paneLayout = new QVBoxLayout(pane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
@@ -116,19 +118,21 @@ void SpotsWindow::buildControls() {
     paneLayout->addLayout(commandRow);
     Onglets = new QTabWidget(this);
     Onglets->setObjectName(QStringLiteral("Onglets"));
-    Onglets->addTab(Table_Spots, QStringLiteral("&Spots"));
-    Onglets->addTab(pane, QStringLiteral("No&eud"));
+    //: Tab of the spot table.
+    Onglets->addTab(Table_Spots, tr("&Spots"));
+    //: Tab showing the node's own text (the DX cluster node).
+    Onglets->addTab(pane, tr("No&eud"));
 
     auto *top = new QGridLayout;
-    top->addWidget(labelFor(Noeud, QStringLiteral("&Noeud")), 0, 0);
+    top->addWidget(labelFor(Noeud, tr("&Noeud")), 0, 0);
     top->addWidget(Noeud, 0, 1);
     top->addWidget(reconnecter, 0, 2);
     top->addWidget(deconnecter, 0, 3);
     top->addWidget(Nouveaux, 0, 4);
-    top->addWidget(labelFor(Indicatif, QStringLiteral("&Indicatif")), 1, 0);
+    top->addWidget(labelFor(Indicatif, tr("&Indicatif")), 1, 0);
     auto *login = new QHBoxLayout;
     login->addWidget(Indicatif, 1);
-    login->addWidget(labelFor(Mot_De_Passe, QStringLiteral("&Mot de passe")));
+    login->addWidget(labelFor(Mot_De_Passe, tr("&Mot de passe")));
     login->addWidget(Mot_De_Passe, 1);
     top->addLayout(login, 1, 1);
     top->addWidget(Spotter, 1, 2);
@@ -168,7 +172,7 @@ void SpotsWindow::buildControls() {
 void SpotsWindow::start() {
     refreshLog();
     if (Noeud->text().trimmed().isEmpty()) {
-        Etat->setText(QStringLiteral("Déconnecté : entrez le noeud (hote:port) puis Entrée"));
+        Etat->setText(tr("Déconnecté : entrez le noeud (hote:port) puis Entrée"));
         Noeud->setFocus();
         return;
     }
@@ -269,7 +273,7 @@ void SpotsWindow::spotBack() {
     const QModelIndex current = Table_Spots->currentIndex();
     if (!current.isValid() || !m_client->isConnected()) return;
     const QString command = spotBackCommand(m_model->rowAt(current.row()).spot);
-    if (m_messages.askYesNo(QStringLiteral("Envoyer ce spot au noeud ?\n\n") + command)) m_client->send(command);
+    if (m_messages.askYesNo(tr("Envoyer ce spot au noeud ?\n\n%1").arg(command))) m_client->send(command);
     Table_Spots->setFocus();
 }
 
@@ -277,7 +281,7 @@ void SpotsWindow::sendCommand() {
     const QString command = Commande->text();
     if (command.trimmed().isEmpty()) return;
     if (!m_client->send(command)) {
-        Etat->setText(QStringLiteral("Commande non envoyée : pas de connexion au noeud"));
+        Etat->setText(tr("Commande non envoyée : pas de connexion au noeud"));
         return;
     }
     Commande->clear();

@@ -2,6 +2,8 @@
 
 #include "ui/modules.h"
 
+#include <QCoreApplication>
+
 namespace kastlog::ui {
 
 namespace {
@@ -20,7 +22,8 @@ Printer *LazyPrinter::real() {
         if (auto make = module.as<MakePrinter>())
             m_real.reset(make(m_pdfPath));
         else
-            m_failure = QStringLiteral("module d'impression %1 introuvable").arg(ModuleFile);
+            //: %1 is the file name of the printing module.
+            m_failure = QCoreApplication::translate("Printing", "module d'impression %1 introuvable").arg(ModuleFile);
     }
     return m_real.get();
 }

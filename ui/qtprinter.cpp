@@ -1,5 +1,6 @@
 #include "ui/qtprinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
@@ -73,9 +74,11 @@ bool QtPrinter::begin() {
     if (!m_failure.isEmpty()) return false;
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(printer())) {
-        m_failure = QStringLiteral("L'imprimante ne peut pas commencer l'impression");
-        if (!m_printer->printerName().isEmpty())
-            m_failure += QStringLiteral(" (") + m_printer->printerName() + QLatin1Char(')');
+        const QString name = m_printer->printerName();
+        m_failure = name.isEmpty()
+            ? QCoreApplication::translate("Printing", "L'imprimante ne peut pas commencer l'impression")
+            //: %1 is the printer's name.
+            : QCoreApplication::translate("Printing", "L'imprimante ne peut pas commencer l'impression (%1)").arg(name);
         m_painter.reset();
         return false;
     }
@@ -90,7 +93,7 @@ void QtPrinter::printLine(const QString &line) {
     const double height = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
     if (m_y > 0 && m_y + metrics.height() > height) {
         if (!m_printer->newPage()) {
-            m_failure = QStringLiteral("L'imprimante ne peut pas commencer une nouvelle page");
+            m_failure = QCoreApplication::translate("Printing", "L'imprimante ne peut pas commencer une nouvelle page");
             return;
         }
         m_y = 0;
@@ -103,7 +106,8 @@ bool QtPrinter::endDocument(QString *error) {
     bool ok = m_failure.isEmpty();
     if (m_painter && m_painter->isActive() && !m_painter->end()) ok = false;
     if (!ok && error)
-        *error = m_failure.isEmpty() ? QStringLiteral("L'impression n'a pas pu etre terminee") : m_failure;
+        *error = m_failure.isEmpty()
+            ? QCoreApplication::translate("Printing", "L'impression n'a pas pu etre terminee") : m_failure;
     m_painter.reset();
     m_failure.clear();
     m_y = 0;

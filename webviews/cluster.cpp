@@ -22,10 +22,11 @@ void place(QWidget *w, int left, int top, int width, int height) {
 Cluster::Cluster(Services &services, StationInfo &station, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(services), m_station(station) {
     setObjectName(QStringLiteral("Cluster"));
-    setWindowTitle(QStringLiteral("Cluster"));
+    //: Window title: the DX cluster page.
+    setWindowTitle(tr("Cluster"));
     setFixedSize(ui::px(11520), ui::px(9240));
 
-    Label2 = new QLabel(QStringLiteral("Cluster (DxCluster)"), this);
+    Label2 = new QLabel(tr("Cluster (DxCluster)"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont title = Label2->font();
     title.setPointSizeF(13.5);
@@ -33,7 +34,8 @@ Cluster::Cluster(Services &services, StationInfo &station, QWidget *parent)
     Label2->setFont(title);
     place(Label2, 120, 60, 4335, 375);
 
-    Label3 = new QLabel(QStringLiteral("Bande"), this);
+    //: Label of the radio band choice.
+    Label3 = new QLabel(tr("Bande"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     place(Label3, 5160, 120, 615, 255);
 
@@ -44,7 +46,7 @@ Cluster::Cluster(Services &services, StationInfo &station, QWidget *parent)
     Bande_CL->setCompleter(nullptr);                 // nor is it completed to an entry
     place(Bande_CL, 5880, 60, 1815, 315);
 
-    Afficher = new QPushButton(QStringLiteral("Afficher"), this);
+    Afficher = new QPushButton(tr("Afficher"), this);
     Afficher->setObjectName(QStringLiteral("Afficher"));
     place(Afficher, 7920, 30, 1215, 375);
     connect(Afficher, &QPushButton::clicked, this, &Cluster::Afficher_Click);
@@ -54,7 +56,7 @@ Cluster::Cluster(Services &services, StationInfo &station, QWidget *parent)
     view->setObjectName(QStringLiteral("WebBrowser1"));
     place(view, 120, 480, 11295, 8295);
 
-    Label1 = new QLabel(QStringLiteral("Cluster remis a jour toutes les minutes"), this);
+    Label1 = new QLabel(tr("Cluster remis a jour toutes les minutes"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     place(Label1, 120, 8835, 6000, 255);
 

@@ -5,7 +5,7 @@
 namespace kastlog {
 
 Reglement::Reglement(Services &services, QWidget *parent)
-    : PageWindow({"Reglement", QStringLiteral("Règlement"), QSize(13800, 9045), QRect(0, 120, 13695, 9015),
+    : PageWindow({"Reglement", tr("Règlement"), QSize(13800, 9045), QRect(0, 120, 13695, 9015),
                   award::ReglementPage},
                  services, parent) {}
 

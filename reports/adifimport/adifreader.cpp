@@ -2,6 +2,7 @@
 
 #include "logstore/cp1252.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
@@ -10,7 +11,8 @@
 namespace kastlog::adifimport {
 
 namespace {
-const QString NoCall = QStringLiteral("QSO sans indicatif (CALL)");
+QString t(const char *text) { return QCoreApplication::translate("AdifReader", text); }
+const char NoCall[] = QT_TRANSLATE_NOOP("AdifReader", "QSO sans indicatif (CALL)");
 
 char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 char16_t upperUnit(char c) { return char16_t(uchar(upper(c))); }
@@ -64,7 +66,7 @@ public:
         if (rec.fields.isEmpty() && rec.problem.isEmpty()) return;
         const bool named = !rec.view(field::Call).trimmed().isEmpty();
         m_file.holdsQso = m_file.holdsQso || named;
-        if (rec.problem.isEmpty() && !named) rec.problem = NoCall;
+        if (rec.problem.isEmpty() && !named) rec.problem = t(NoCall);
         ++m_file.recordCount;
         if (m_each) {
             m_each(rec, m_file.header);
@@ -78,7 +80,7 @@ public:
     void cut() {
         if (rec.fields.isEmpty() && rec.problem.isEmpty()) return;
         m_file.problem = truncatedAfter(m_file.recordCount);
-        rec.problem = CutRecord;
+        rec.problem = t(CutRecord);
         finish();
     }
 
@@ -116,7 +118,8 @@ qsizetype utf8Bytes(const char *v, qsizetype n, qsizetype chars) {
 }  // namespace
 
 QString truncatedAfter(qsizetype wholeRecords) {
-    return QStringLiteral("fichier tronqué après le QSO %1").arg(wholeRecords);
+    //: %1 is the number of the last whole QSO of the file.
+    return QCoreApplication::translate("AdifReader", "fichier tronqué après le QSO %1").arg(wholeRecords);
 }
 
 void AdifRecord::clear() {
@@ -220,11 +223,15 @@ public:
                 const qsizetype chars = utf8Bytes(m_data + valueStart, m_n - valueStart, len);
                 taken = chars > len && fits(valueStart, chars) ? chars : -1;
                 if (taken >= 0)
-                    rec.warnings << QStringLiteral("longueur de %1 comptée en caractères").arg(nameOf(nameStart, nameSize));
+                    //: %1 is an ADIF field name: its length counts characters, not bytes.
+                    rec.warnings << QCoreApplication::translate("AdifReader", "longueur de %1 comptée en caractères")
+                                        .arg(nameOf(nameStart, nameSize));
             }
             if (taken < 0) {
                 if (rec.problem.isEmpty())
-                    rec.problem = QStringLiteral("longueur de %1 fausse (ligne %2)").arg(nameOf(nameStart, nameSize)).arg(lineOf(nameStart));
+                    //: %1 is an ADIF field name, %2 a line of the file.
+                    rec.problem = QCoreApplication::translate("AdifReader", "longueur de %1 fausse (ligne %2)")
+                                      .arg(nameOf(nameStart, nameSize)).arg(lineOf(nameStart));
                 p = valueStart;
                 continue;
             }
@@ -349,7 +356,8 @@ void readXml(QXmlStreamReader &xml, AdifFile &file, const RecordSink &each) {
         else file.problem = truncatedAfter(file.recordCount);
         return;
     }
-    file.problem = QStringLiteral("XML illisible ligne %1 : %2").arg(xml.lineNumber()).arg(xml.errorString());
+    file.problem = QCoreApplication::translate("AdifReader", "XML illisible ligne %1 : %2")
+                       .arg(xml.lineNumber()).arg(xml.errorString());
     if (where == Record) {  // the record the error stopped is listed, not taken
         rec.problem = file.problem;
         records.finish();

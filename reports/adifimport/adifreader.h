@@ -62,8 +62,9 @@ struct AdifFile {
 
 // "fichier tronqué après le QSO n": the file ends inside record n + 1.
 QString truncatedAfter(qsizetype wholeRecords);
-// The problem of the record the end of the file cut.
-inline const QString CutRecord = QStringLiteral("QSO incomplet (fichier tronqué)");
+// The problem of the record the end of the file cut, in French; the record holds its
+// translation (context "AdifReader").
+inline constexpr char CutRecord[] = QT_TRANSLATE_NOOP("AdifReader", "QSO incomplet (fichier tronqué)");
 
 // Each record as it is read, with the header read before it.
 using RecordSink = std::function<void(const AdifRecord &record, const AdifRecord &header)>;

@@ -4,6 +4,8 @@
 #include "logstore/prenoms.h"
 #include "logstore/record.h"
 
+#include <QCoreApplication>
+
 namespace kastlog::adifimport {
 
 PreparedImport prepareImport(const QString &dir, const QString &station, const QString &adifPath,
@@ -11,21 +13,25 @@ PreparedImport prepareImport(const QString &dir, const QString &station, const Q
     PreparedImport p;
     QByteArray bytes;
     if (const ReadResult file = readFileBytes(adifPath, bytes); !file.ok()) {
-        p.error = QStringLiteral("Le fichier %1 ne peut pas être lu : %2").arg(adifPath, file.reason);
+        p.error = QCoreApplication::translate("AdifImport", "Le fichier %1 ne peut pas être lu : %2")
+                      .arg(adifPath, file.reason);
         return p;
     }
     const LogStore store(dir, station);
     ReadResult log = readTextFile(store.logPath());
     if (log.kind == ReadResult::Missing && createLog && createLog()) log = readTextFile(store.logPath());
     if (!log.ok()) {
-        p.error = QStringLiteral("Le log %1 ne peut pas être lu : %2").arg(store.logPath(), log.reason);
+        p.error = QCoreApplication::translate("AdifImport", "Le log %1 ne peut pas être lu : %2")
+                      .arg(store.logPath(), log.reason);
         return p;
     }
     ImportPlanner planner(log.lines, station);
     const AdifFile file = readAdif(bytes, [&](const AdifRecord &r, const AdifRecord &header) { planner.add(r, header); });
     bytes = QByteArray();  // the records are planned: the file's bytes are no longer needed
     if (!file.holdsQso) {
-        p.error = adifPath + QStringLiteral(" : ") + NoAdifQso;
+        //: %1 is the path of the file chosen.
+        p.error = QCoreApplication::translate("AdifImport", "%1 : aucun QSO ADIF dans ce fichier")
+                      .arg(adifPath);
         return p;
     }
     p.plan = planner.take();
@@ -55,7 +61,9 @@ ImportWritten writeImport(const QString &dir, const QString &station, const Impo
     const ChangeResult log = LogStore(dir, station, faults, {true, clock}).importeQsos(plan.records(), plan.marks());
     w.history = log.history;
     if (!log) {
-        w.error = QStringLiteral("Le log n'a pas été modifié : %1 : %2").arg(log.fileName, log.reason);
+        //: %1 is the file that failed, %2 why.
+        w.error = QCoreApplication::translate("AdifImport", "Le log n'a pas été modifié : %1 : %2")
+                      .arg(log.fileName, log.reason);
         return w;
     }
     w.logWritten = true;
@@ -63,7 +71,10 @@ ImportWritten writeImport(const QString &dir, const QString &station, const Impo
     if (keys.isEmpty()) return w;
     const WriteResult names = ajoutePrenoms(dir, keys, faults);
     if (!names)
-        w.error = QStringLiteral("Les QSO sont importés, mais les prénoms n'ont pas pu être mémorisés : %1 : %2")
+        //: %1 is the file that failed, %2 why.
+        w.error = QCoreApplication::translate("AdifImport",
+                                              "Les QSO sont importés, mais les prénoms n'ont pas pu être "
+                                              "mémorisés : %1 : %2")
                       .arg(names.fileName, names.reason);
     return w;
 }

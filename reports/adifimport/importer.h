@@ -19,8 +19,6 @@ struct PreparedImport {
     ImportPlan plan;
 };
 
-inline const QString NoAdifQso = QStringLiteral("aucun QSO ADIF dans ce fichier");
-
 // Reads `adifPath` and the log of `station` in `dir` and decides what becomes of every QSO;
 // the file is read record by record, none of them kept. When the log does not exist and
 // `createLog` is given, it is called (after the file has been read) to create it; the import

@@ -7,6 +7,7 @@
 #include "reports/castlereference.h"
 #include "settings/stationcall.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <algorithm>
@@ -14,12 +15,17 @@
 
 namespace kastlog::adifimport {
 
+QString reason::text(const char *refusal) { return QCoreApplication::translate("AdifMapping", refusal); }
+
 QString reason::unwritable(const QString &field) {
-    return QStringLiteral("caractère impossible à écrire dans le log (champ %1)").arg(field);
+    //: %1 is an ADIF field name (CALL, NAME...).
+    return QCoreApplication::translate("AdifMapping", "caractère impossible à écrire dans le log (champ %1)")
+        .arg(field);
 }
 
 QString reason::badSigInfo(QStringView value) {
-    return QStringLiteral("SIG_INFO n'est pas une référence de château : %1").arg(value);
+    //: SIG_INFO is an ADIF field name; %1 its value.
+    return QCoreApplication::translate("AdifMapping", "SIG_INFO n'est pas une référence de château : %1").arg(value);
 }
 
 FileKind kindOf(const AdifRecord &header) {
@@ -207,7 +213,7 @@ MappedQso mapQso(const AdifRecord &r, const QString &station, FileKind kind, Con
         return m;
     }
     m.warnings = r.warnings;
-    if (call.size() > rec::CallWidth) refuse(reason::CallTooLong);
+    if (call.size() > rec::CallWidth) refuse(reason::text(reason::CallTooLong));
 
     // The reference: the award's fields first, else anywhere in the comment, the notes or the QTH.
     QString reference;
@@ -220,7 +226,7 @@ MappedQso mapQso(const AdifRecord &r, const QString &station, FileKind kind, Con
     } else {
         for (const field::Id id : TextFields)
             if (reference.isEmpty()) reference = findCastleReference(r.view(id)).reference;
-        if (reference.isEmpty()) refuse(reason::NoReference);
+        if (reference.isEmpty()) refuse(reason::text(reason::NoReference));
     }
     QsoFieldViews q;
     q.reference = reference;
@@ -246,7 +252,8 @@ MappedQso mapQso(const AdifRecord &r, const QString &station, FileKind kind, Con
 
     q.firstName = v[field::Name];
     if (q.firstName.size() > rec::FirstNameWidth) {
-        m.warnings << QStringLiteral("prénom coupé à %1 caractères").arg(rec::FirstNameWidth);
+        m.warnings << QCoreApplication::translate("AdifMapping", "prénom coupé à %n caractères", nullptr,
+                                                  rec::FirstNameWidth);
         q.firstName = q.firstName.left(rec::FirstNameWidth);
     }
     QString nearestFirstName, nearestCastle;
@@ -256,24 +263,24 @@ MappedQso mapQso(const AdifRecord &r, const QString &station, FileKind kind, Con
 
     QChar date[8], time[5];
     const bool dated = logDate(v[field::QsoDate], date), timed = logTime(v[field::TimeOn], time);
-    if (!dated) refuse(reason::BadDate);
-    else if (v[field::TimeOn].isEmpty()) refuse(reason::NoTime);
-    else if (!timed) refuse(reason::BadDate);
+    if (!dated) refuse(reason::text(reason::BadDate));
+    else if (v[field::TimeOn].isEmpty()) refuse(reason::text(reason::NoTime));
+    else if (!timed) refuse(reason::text(reason::BadDate));
     if (dated && timed) {
         q.date = QStringView(date, 8);
         q.time = QStringView(time, 5);
     }
     const QString band = bandOf(v);
-    if (band.isEmpty()) refuse(reason::NoBand);
+    if (band.isEmpty()) refuse(reason::text(reason::NoBand));
     q.band = band;
     const QString mode = modeOf(v);
     const bool modeOk = !mode.isEmpty() || (v[field::Mode].isEmpty() && v[field::Submode].isEmpty());
-    if (!modeOk) refuse(reason::ModeTooLong);
+    if (!modeOk) refuse(reason::text(reason::ModeTooLong));
     q.mode = mode;
     q.rstReceived = v[field::RstRcvd];
     q.rstSent = v[field::RstSent];
-    if (q.rstReceived.size() > rec::RstRWidth) refuse(reason::RstRTooLong);
-    if (q.rstSent.size() > rec::RstEWidth) refuse(reason::RstETooLong);
+    if (q.rstReceived.size() > rec::RstRWidth) refuse(reason::text(reason::RstRTooLong));
+    if (q.rstSent.size() > rec::RstEWidth) refuse(reason::text(reason::RstETooLong));
     const QslSource source = sourceOf(v, kind);
     q.qsl = source != QslSource::None;
     if (confirmation) {
@@ -295,14 +302,19 @@ MappedQso mapQso(const AdifRecord &r, const QString &station, FileKind kind, Con
     if (!cp1252::canEncode(record))
         for (const Written &w : FromTheFile)
             if (!cp1252::canEncode(column(record, w.col, w.width))) refuse(reason::unwritable(QLatin1String(w.name)));
+    //: %1 is the first name as the log holds it, its letters without accents the log cannot hold.
     if (firstNameChanged)
-        m.warnings << QStringLiteral("prénom écrit ") + trimmedColumn(record, rec::FirstNameCol, rec::FirstNameWidth);
+        m.warnings << QCoreApplication::translate("AdifMapping", "prénom écrit %1")
+                          .arg(trimmedColumn(record, rec::FirstNameCol, rec::FirstNameWidth));
+    //: %1 is the castle's name as the log holds it, its letters without accents the log cannot hold.
     if (castleChanged)
-        m.warnings << QStringLiteral("nom du château écrit ") + trimmedColumn(record, rec::NameCol, rec::NameWidth);
+        m.warnings << QCoreApplication::translate("AdifMapping", "nom du château écrit %1")
+                          .arg(trimmedColumn(record, rec::NameCol, rec::NameWidth));
 
     const QStringView from = v[field::StationCallsign];
     if (!from.isEmpty() && !sameStation(from, station))
-        m.warnings << QStringLiteral("fait par la station ").append(from);
+        //: %1 is the call sign of the station that made the QSO, another than the log's.
+        m.warnings << QCoreApplication::translate("AdifMapping", "fait par la station %1").arg(from);
 
     if (m.taken()) {
         m.record = std::move(record);

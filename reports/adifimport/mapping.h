@@ -30,17 +30,23 @@ struct MappedQso {
 // A field of a record as the preview shows it.
 QString recordValue(const QString &record, MappedQso::Shown which);
 
-// Refusal texts.
+// Refusal texts, in French; a refusal holds the translation (reason::text).
 namespace reason {
-inline const QString CallTooLong = QStringLiteral("indicatif trop long");
-inline const QString NoReference = QStringLiteral(
+inline constexpr char CallTooLong[] = QT_TRANSLATE_NOOP("AdifMapping", "indicatif trop long");
+//: SIG and SIG_INFO are ADIF field names; NM047 a castle reference: keep them as they are.
+inline constexpr char NoReference[] = QT_TRANSLATE_NOOP("AdifMapping",
     "pas de référence de château : écrivez SIG=DNJ et SIG_INFO=NM047, ou la référence dans le commentaire");
-inline const QString BadDate = QStringLiteral("date illisible");
-inline const QString NoTime = QStringLiteral("heure absente (TIME_ON)");
-inline const QString NoBand = QStringLiteral("bande absente du log");
-inline const QString ModeTooLong = QStringLiteral("mode trop long pour le log");
-inline const QString RstRTooLong = QStringLiteral("report reçu trop long");
-inline const QString RstETooLong = QStringLiteral("report envoyé trop long");
+inline constexpr char BadDate[] = QT_TRANSLATE_NOOP("AdifMapping", "date illisible");
+//: TIME_ON is an ADIF field name.
+inline constexpr char NoTime[] = QT_TRANSLATE_NOOP("AdifMapping", "heure absente (TIME_ON)");
+//: The QSO's band is none of the bands the log holds.
+inline constexpr char NoBand[] = QT_TRANSLATE_NOOP("AdifMapping", "bande absente du log");
+inline constexpr char ModeTooLong[] = QT_TRANSLATE_NOOP("AdifMapping", "mode trop long pour le log");
+//: The signal report received (RST) is too long.
+inline constexpr char RstRTooLong[] = QT_TRANSLATE_NOOP("AdifMapping", "report reçu trop long");
+//: The signal report sent (RST) is too long.
+inline constexpr char RstETooLong[] = QT_TRANSLATE_NOOP("AdifMapping", "report envoyé trop long");
+QString text(const char *refusal);         // the translation of one of the above
 QString unwritable(const QString &field);  // a character Windows-1252 cannot hold
 QString badSigInfo(QStringView value);     // SIG_INFO of the award that names no castle
 }  // namespace reason

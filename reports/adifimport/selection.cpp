@@ -3,13 +3,15 @@
 #include "logstore/bandgroup.h"
 #include "logstore/record.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
 namespace kastlog::adifimport {
 
 QString castleContacted(const QString &date, const QString &band) {
-    return QStringLiteral("château déjà contacté le %1 sur %2").arg(date, band);
+    //: Why a QSO is not imported: %1 is the date (JJ/MM/AA) of the first QSO of the castle, %2 its band.
+    return QCoreApplication::translate("ImportSelection", "château déjà contacté le %1 sur %2").arg(date, band);
 }
 
 QStringList ImportPlan::records() const {
@@ -29,12 +31,26 @@ QStringList ImportPlan::marks() const {
 }
 
 QString ImportPlan::countsLine() const {
-    return QStringLiteral("%1 QSO dans le fichier : %2 à importer, %3 déjà dans le log, %4 château déjà contacté, "
-                          "%5 refusés, %6 confirmations")
-        .arg(lines.size()).arg(taken).arg(alreadyInLog).arg(castleContacted).arg(refused).arg(confirmed);
+    const auto count = [](const char *text, qsizetype n) {
+        return QCoreApplication::translate("ImportSelection", text, nullptr, int(n));
+    };
+    //: The counts of an import: %1 is "N QSO dans le fichier", %2 to %6 the counts that follow it.
+    return QCoreApplication::translate("ImportSelection", "%1 : %2, %3, %4, %5, %6")
+        .arg(count(QT_TRANSLATE_NOOP("ImportSelection", "%n QSO dans le fichier"), lines.size()),
+             count(QT_TRANSLATE_NOOP("ImportSelection", "%n à importer"), taken),
+             count(QT_TRANSLATE_NOOP("ImportSelection", "%n déjà dans le log"), alreadyInLog),
+             //: QSOs not imported: their castle was already contacted in the same band group.
+             count(QT_TRANSLATE_NOOP("ImportSelection", "%n château déjà contacté"), castleContacted),
+             //: QSOs refused.
+             count(QT_TRANSLATE_NOOP("ImportSelection", "%n refusés"), refused),
+             //: QSOs of the log the file confirms.
+             count(QT_TRANSLATE_NOOP("ImportSelection", "%n confirmations"), confirmed));
 }
 
-QString confirmedBy(QslSource source) { return QStringLiteral("confirmé (%1)").arg(sourceName(source)); }
+QString confirmedBy(QslSource source) {
+    //: %1 names the confirmation's source: QSL, LoTW or eQSL.
+    return QCoreApplication::translate("ImportSelection", "confirmé (%1)").arg(sourceName(source));
+}
 
 QString ImportLine::value(MappedQso::Shown which) const {
     return logLine.isEmpty() ? qso.value(which) : recordValue(logLine, which);
@@ -107,6 +123,15 @@ struct Contacted {
 struct ImportPlanner::Known {
     QSet<SameQso> qsos;
     Contacted contacted;
+    // The states of the rows, translated once for the whole file.
+    const QString alreadyInLog = tr(AlreadyInLog), alreadyConfirmed = tr(AlreadyConfirmed),
+                  ambiguous = tr(Ambiguous), notInLog = tr(NotInLog),
+                  noReference = reason::text(reason::NoReference);
+    // One copy of each refusal, shared by the rows it refuses: the mapping makes a new text
+    // for each, and a large file refuses thousands of QSOs for the same few reasons.
+    QSet<QString> refusals;
+    QString shared(const QString &refusal) { return *refusals.insert(refusal); }
+    static QString tr(const char *text) { return QCoreApplication::translate("ImportSelection", text); }
 };
 
 ImportPlanner::ImportPlanner(const QStringList &logLines, const QString &station)
@@ -134,15 +159,15 @@ void ImportPlanner::add(const AdifRecord &r, const AdifRecord &header) {
             const bool marked = m_marked.contains(match.line) ||
                                 columnView(line.logLine, rec::QslCol, 1) == QLatin1String("*");
             line.outcome = marked ? Outcome::AlreadyConfirmed : Outcome::Confirmed;
-            line.reason = marked ? AlreadyConfirmed : confirmedBy(confirmation.source);
+            line.reason = marked ? m_known->alreadyConfirmed : confirmedBy(confirmation.source);
             ++(marked ? m_plan.alreadyInLog : m_plan.confirmed);
             m_marked.insert(match.line);
             m_plan.lines.append(std::move(line));
             return;
         }
-        if (match.found == LogQsos::Found::Ambiguous || line.qso.refusal == reason::NoReference) {
+        if (match.found == LogQsos::Found::Ambiguous || line.qso.refusal == m_known->noReference) {
             line.outcome = match.found == LogQsos::Found::Ambiguous ? Outcome::Ambiguous : Outcome::NotInLog;
-            line.reason = line.outcome == Outcome::Ambiguous ? Ambiguous : NotInLog;
+            line.reason = line.outcome == Outcome::Ambiguous ? m_known->ambiguous : m_known->notInLog;
             ++m_plan.refused;
             m_plan.lines.append(std::move(line));
             return;
@@ -151,11 +176,12 @@ void ImportPlanner::add(const AdifRecord &r, const AdifRecord &header) {
     // The records taken are looked up by views of their text, which moving a line keeps.
     const QString &record = line.qso.record;
     if (!line.qso.taken()) {
+        line.qso.refusal = m_known->shared(line.qso.refusal);
         line.reason = line.qso.refusal;
         ++m_plan.refused;
     } else if (m_known->qsos.contains(SameQso(record))) {
         line.outcome = Outcome::AlreadyInLog;
-        line.reason = AlreadyInLog;
+        line.reason = m_known->alreadyInLog;
         ++m_plan.alreadyInLog;
     } else if (const QString *refusal = m_known->contacted.refusalOf(record)) {
         line.outcome = Outcome::CastleContacted;

@@ -44,10 +44,15 @@ struct ImportPlan {
     QString countsLine() const;
 };
 
-inline const QString AlreadyInLog = QStringLiteral("déjà dans le log");
-inline const QString AlreadyConfirmed = QStringLiteral("déjà confirmé");
-inline const QString Ambiguous = QStringLiteral("ambigu");
-inline const QString NotInLog = QStringLiteral("pas dans le log");
+// The states of a row, in French; a row holds the translation (context "ImportSelection").
+//: The QSO of the file is already in the log.
+inline constexpr char AlreadyInLog[] = QT_TRANSLATE_NOOP("ImportSelection", "déjà dans le log");
+//: The QSO of the log this confirmation is about is already marked confirmed.
+inline constexpr char AlreadyConfirmed[] = QT_TRANSLATE_NOOP("ImportSelection", "déjà confirmé");
+//: Several QSOs of the log fit this confirmation equally.
+inline constexpr char Ambiguous[] = QT_TRANSLATE_NOOP("ImportSelection", "ambigu");
+//: The confirmation matches no QSO of the log.
+inline constexpr char NotInLog[] = QT_TRANSLATE_NOOP("ImportSelection", "pas dans le log");
 // "château déjà contacté le JJ/MM/AA sur BANDE"
 QString castleContacted(const QString &date, const QString &band);
 // "confirmé (LoTW)"

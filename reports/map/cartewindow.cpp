@@ -79,7 +79,7 @@ CarteActiDnj::CarteActiDnj(Services &services, StationInfo &station, QWidget *pa
     : QWidget(parent, Qt::Window), m_services(services), m_station(station) {
     initProvinceMapResource();
     setObjectName(QStringLiteral("Carte_Acti_DNJ"));
-    setWindowTitle(QStringLiteral("Carte des provinces contactées"));
+    setWindowTitle(tr("Carte des provinces contactées"));
 
     auto *outer = new QVBoxLayout(this);
 
@@ -89,14 +89,16 @@ CarteActiDnj::CarteActiDnj(Services &services, StationInfo &station, QWidget *pa
     m_nbDep->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_nbDep->setMinimumWidth(m_nbDep->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 4);
     heading->addWidget(m_nbDep);
-    heading->addWidget(label(QStringLiteral("Label5"), QStringLiteral("Provinces contactées bande"), 12, this));
+    //: Between the count and the band group: "2 Provinces contactées bande HF".
+    heading->addWidget(label(QStringLiteral("Label5"), tr("Provinces contactées bande"), 12, this));
     m_bandeCarte = label(QStringLiteral("Bande_Carte"), QStringLiteral("HF"), 12, this);
     heading->addWidget(m_bandeCarte);
     heading->addStretch();
     outer->addLayout(heading);
 
     auto *choice = new QHBoxLayout;
-    choice->addWidget(label(QStringLiteral("Label1"), QStringLiteral("Bande"), 0, this));
+    //: Band group (HF, VHF, UHF) to show.
+    choice->addWidget(label(QStringLiteral("Label1"), tr("Bande"), 0, this));
     m_bandeA = new QComboBox(this);
     m_bandeA->setObjectName(QStringLiteral("Bande_A"));
     m_bandeA->setEditable(true);
@@ -106,7 +108,7 @@ CarteActiDnj::CarteActiDnj(Services &services, StationInfo &station, QWidget *pa
     m_bandeA->setMinimumWidth(80);
     ui::setBackground(m_bandeA, ui::Jaune);
     choice->addWidget(m_bandeA);
-    auto *afficher = new QPushButton(QStringLiteral("Afficher"), this);
+    auto *afficher = new QPushButton(tr("Afficher"), this);
     afficher->setObjectName(QStringLiteral("Afficher"));
     connect(afficher, &QPushButton::clicked, this, &CarteActiDnj::Afficher_Click);
     choice->addWidget(afficher);
@@ -139,8 +141,10 @@ CarteActiDnj::CarteActiDnj(Services &services, StationInfo &station, QWidget *pa
         legend->addWidget(l);
         legend->addSpacing(16);
     };
-    legendEntry(QStringLiteral("Text1"), ui::Vert, QStringLiteral("Label6"), QStringLiteral("Provinces contactés"));
-    legendEntry(QStringLiteral("Text2"), ui::Blanc, QStringLiteral("Label8"), QStringLiteral("Provinces non contactés"));
+    //: Map legend: the colour of the provinces contacted.
+    legendEntry(QStringLiteral("Text1"), ui::Vert, QStringLiteral("Label6"), tr("Provinces contactés"));
+    //: Map legend: the colour of the provinces not contacted.
+    legendEntry(QStringLiteral("Text2"), ui::Blanc, QStringLiteral("Label8"), tr("Provinces non contactés"));
     legend->addStretch();
     outer->addLayout(legend);
 
@@ -151,6 +155,7 @@ void CarteActiDnj::Form_Load() {
     setFixedSize(sizeHint());
     ui::centreOnScreen(this);
     m_bandeA->clear();
+    // Band group names, compared with the log's groups: never translated.
     m_bandeA->addItems({QStringLiteral("HF"), QStringLiteral("VHF"), QStringLiteral("UHF")});
     m_bandeA->setCurrentIndex(0);
     Afficher_Click();
@@ -168,7 +173,7 @@ int CarteActiDnj::Lecture_Fichier_Departement_Activations() {
     const QString path = LogStore(m_services.dataDir, m_station.stationCall()).logPath();
     const ReadResult log = readTextFile(path);
     if (!log.ok()) {
-        m_services.messages->info(QStringLiteral("Le log %1 n'a pas pu être lu : %2").arg(path, log.reason));
+        m_services.messages->info(tr("Le log %1 n'a pas pu être lu : %2").arg(path, log.reason));
         return 0;
     }
     const carte::Marks marks = carte::provincesContactees(log.lines, m_bandeA->currentText());

@@ -117,14 +117,14 @@ private slots:
         begin();
         h.triggerMenu(QStringLiteral("Mnu_New_Indicatif"));
         QVERIFY(!h.window->findChild<QDialog *>(QStringLiteral("Station")));
-        QCOMPARE(h.infos(), QStringList{StationDuringEntry});
+        QCOMPARE(h.infos(), QStringList{stationDuringEntry()});
 
         abandon();
         QDialog *d = openStation(h);
         QVERIFY(d);
         begin();
         answer(d, QStringLiteral("ON4XYZ"));
-        QCOMPARE(h.infos(), QStringList(2, StationDuringEntry));
+        QCOMPARE(h.infos(), QStringList(2, stationDuringEntry()));
         QCOMPARE(h.window->stationCall(), Q1);
         QVERIFY(!h.dirs.exists(files::logName(QStringLiteral("ON4XYZ"))));
         QVERIFY(d->isVisible());  // with its text, for when the QSO is done

@@ -35,7 +35,9 @@ public:
     }
     QWidget *widget() override { return m_label; }
     void navigate(const QString &url) override {
-        m_label->setText(QStringLiteral("Le navigateur intégré n'est pas disponible.\n%1").arg(url));
+        //: %1 is the address of the page that would have been shown.
+        m_label->setText(
+            QCoreApplication::translate("WebBrowser", "Le navigateur intégré n'est pas disponible.\n%1").arg(url));
     }
 
 private:
