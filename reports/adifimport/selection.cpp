@@ -36,15 +36,15 @@ QString ImportPlan::countsLine() const {
     };
     //: The counts of an import: %1 is "N QSO dans le fichier", %2 to %6 the counts that follow it.
     return QCoreApplication::translate("ImportSelection", "%1 : %2, %3, %4, %5, %6")
-        .arg(count(QT_TRANSLATE_NOOP("ImportSelection", "%n QSO dans le fichier"), lines.size()),
-             count(QT_TRANSLATE_NOOP("ImportSelection", "%n à importer"), taken),
-             count(QT_TRANSLATE_NOOP("ImportSelection", "%n déjà dans le log"), alreadyInLog),
+        .arg(count(QT_TRANSLATE_N_NOOP("ImportSelection", "%n QSO dans le fichier"), lines.size()),
+             count(QT_TRANSLATE_N_NOOP("ImportSelection", "%n à importer"), taken),
+             count(QT_TRANSLATE_N_NOOP("ImportSelection", "%n déjà dans le log"), alreadyInLog),
              //: QSOs not imported: their castle was already contacted in the same band group.
-             count(QT_TRANSLATE_NOOP("ImportSelection", "%n château déjà contacté"), castleContacted),
+             count(QT_TRANSLATE_N_NOOP("ImportSelection", "%n château déjà contacté"), castleContacted),
              //: QSOs refused.
-             count(QT_TRANSLATE_NOOP("ImportSelection", "%n refusés"), refused),
+             count(QT_TRANSLATE_N_NOOP("ImportSelection", "%n refusés"), refused),
              //: QSOs of the log the file confirms.
-             count(QT_TRANSLATE_NOOP("ImportSelection", "%n confirmations"), confirmed));
+             count(QT_TRANSLATE_N_NOOP("ImportSelection", "%n confirmations"), confirmed));
 }
 
 QString confirmedBy(QslSource source) {

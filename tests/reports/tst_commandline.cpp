@@ -1,11 +1,13 @@
 // The command line: help, version, bad usage, and the import without a window.
 #include "app/commandline.h"
+#include "i18n/language.h"
 #include "mainwindow/instance.h"
 #include "tests/common/diskfaults.h"
 #include "tests/common/records.h"
 #include "settings/settings.h"
 #include "tests/common/testdirs.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 using namespace kastlog;
@@ -167,6 +169,47 @@ private slots:
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), log);
         QVERIFY(!QFile::exists(data + "/KASTLOG.lock"));  // released at the end
+    }
+
+    // The program speaks the system's language, or the one chosen in Aide > Langue.
+    void speaksTheChosenLanguage_data() {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("setting");  // Langue
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("LANG Flemish") << "LANG" << "nl_BE.UTF-8" << "" << "nl";
+        QTest::newRow("LANGUAGE German") << "LANGUAGE" << "de" << "" << "en";
+        QTest::newRow("French chosen over LANG Flemish") << "LANG" << "nl_BE.UTF-8" << "fr" << "fr";
+        QTest::newRow("English chosen over LANGUAGE French") << "LANGUAGE" << "fr" << "en" << "en";
+    }
+    void speaksTheChosenLanguage() {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QString, setting);
+        QFETCH(QString, expected);
+        QTemporaryDir home;
+        Settings(home.filePath("config/DNJ/KASTLOG.conf")).setLangue(setting);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env.remove(name);
+        env.insert(variable, value);
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        p.setProcessEnvironment(env);
+        p.start(KASTLOG_PROGRAM, {"--help"});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 0);
+
+        QTranslator language;  // the help this test's own code gives in that language
+        if (expected != QLatin1String("fr")) {
+            QVERIFY(language.load(i18n::translationFile(expected)));
+            QCoreApplication::installTranslator(&language);
+        }
+        test::TestDirs dirs;
+        const QString help = run({"--help"}, dirs.dataDir()).out;
+        QCoreApplication::removeTranslator(&language);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), help);
+        QCOMPARE(help.startsWith(QLatin1String("Usage : kastlog")), expected == QLatin1String("fr"));
     }
 
     // On a fresh machine: the station given gets its log from the template and its settings,
