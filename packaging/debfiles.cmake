@@ -7,8 +7,9 @@ set(stage ${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
 file(GLOB modules ${stage}/lib/kastlog/*.so)
 set(elves ${stage}/bin/kastlog ${modules})
 
+# The tools' output is parsed: in their untranslated words, whatever the builder's language.
 function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C LANGUAGE= ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
     list(JOIN ARGN " " command)
     message(FATAL_ERROR "${command}: ${err}")

@@ -2,6 +2,7 @@
 // menu, tab, header or title, every text within its widget (Dutch is often longer than the
 // French the windows were laid out for), and no Alt letter twice in one menu or window.
 #include "i18n/language.h"
+#include "mainwindow/columnheader.h"
 #include "mainwindow/importdialog.h"
 #include "reports/reportwindows.h"
 #include "settings/gestionerreurdialog.h"
@@ -78,6 +79,10 @@ public:
             if (!l->isVisibleTo(w) || l->text().isEmpty()) continue;
             text(l->text(), l->objectName());
             alt(l->text(), l->objectName());
+            if (dynamic_cast<ColumnHeader *>(l)) {
+                columnHeadings();
+                continue;
+            }
             if (l->textFormat() == Qt::RichText || Qt::mightBeRichText(l->text())) continue;
             if (l->wordWrap() ? l->heightForWidth(l->width()) > l->height()
                               : widest(l->fontMetrics(), shown(l->text())) > l->contentsRect().width())
@@ -121,6 +126,15 @@ private:
         if (c.isNull()) return;
         if (alts.contains(c)) fault(widget, t, QStringLiteral("has the Alt letter of \"%1\"").arg(alts[c]));
         alts.insert(c, t);
+    }
+    // The list's headings are drawn word by word over its columns, in a fixed-pitch font: each
+    // word has the characters up to the next one's column.
+    void columnHeadings() {
+        const QList<Heading> h = headings();
+        for (qsizetype i = 0; i < h.size(); ++i) {
+            const int room = i + 1 < h.size() ? h[i + 1].displayCol - h[i].displayCol : 4;
+            if (h[i].word.size() > room) fault(QStringLiteral("Label_Entete"), h[i].word, QStringLiteral("does not fit"));
+        }
     }
     void headers(QAbstractItemView *v) {
         QAbstractItemModel *m = v->model();
