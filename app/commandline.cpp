@@ -199,7 +199,7 @@ int runCommandLine(int argc, char **argv) {
     const bool needSettings = !args.contains(QLatin1String("--station"));
     const QString dir = programDirectory();
     Settings settings;
-    i18n::installTranslations(i18n::chosenLanguage(settings.langue(), i18n::systemLanguage()));
+    i18n::installChosenLanguage(settings.langue());
     return commandLine(args, dir, needSettings ? settings.indicatifStation() : QString(), out, err, &settings);
 }
 

@@ -33,8 +33,7 @@ int main(int argc, char **argv) {
     kastlog::quitOnTerminationSignals();
     // The operator's language (Aide > Langue, else the system's), the toolkit's own words
     // ("Oui", "Non", "Annuler") with it; before the first message.
-    kastlog::i18n::installTranslations(
-        kastlog::i18n::chosenLanguage(kastlog::Settings().langue(), kastlog::i18n::systemLanguage()));
+    kastlog::i18n::installChosenLanguage(kastlog::Settings().langue());
 
     kastlog::ui::QtMessageBox messages;
     const QString dir = kastlog::programDirectory();

@@ -40,4 +40,8 @@ bool installTranslations(const Language &language) {
     return QCoreApplication::installTranslator(own);
 }
 
+bool installChosenLanguage(const QString &setting) {
+    return installTranslations(chosenLanguage(setting, systemLanguage()));
+}
+
 }  // namespace kastlog::i18n

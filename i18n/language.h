@@ -25,6 +25,10 @@ Language chosenLanguage(const QString &setting, const Language &system);
 // own translation could not be loaded: the program then speaks French.
 bool installTranslations(const Language &language);
 
+// At start-up, window or command line: installs the language the setting "Langue" chooses
+// over the system's.
+bool installChosenLanguage(const QString &setting);
+
 // The embedded translation file of `language`, for the tests: ":/i18n/kastlog_nl.qm".
 QString translationFile(const Language &language);
 

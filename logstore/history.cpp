@@ -376,30 +376,31 @@ QString describeChange(const QStringList &from, const QStringList &to) {
         //: %1 the QSO: call, reference, date, time, band
         return QCoreApplication::translate("LogHistory", "QSO modifié : %1").arg(qsoSummary(removed.first()));
     // A count of 1 has its own text: the French source is right for every count without a
-    // translation loaded, where %n does not choose the singular.
+    // translation loaded, where %n does not choose the singular. One QSO is named.
     const auto tell = [](qsizetype n, const char *one, const char *many) {
         return n == 1 ? QCoreApplication::translate("LogHistory", one)
                       : QCoreApplication::translate("LogHistory", many, nullptr, int(n));
     };
+    const auto qsos = [&](const QStringList &l, const char *one, const char *many) {
+        const QString t = tell(l.size(), one, many);
+        return l.size() == 1 ? t.arg(qsoSummary(l.first())) : t;
+    };
     QStringList parts;
-    if (a == 1)
-        parts.append(QCoreApplication::translate("LogHistory", "QSO ajouté : %1").arg(qsoSummary(added.first())));
-    else if (a > 1)
-        parts.append(QCoreApplication::translate("LogHistory", "%n QSO ajoutés", nullptr, int(a)));
+    if (a > 0)
+        parts.append(qsos(added, QT_TRANSLATE_NOOP("LogHistory", "QSO ajouté : %1"),
+                          QT_TRANSLATE_N_NOOP("LogHistory", "%n QSO ajoutés")));
     if (otherA > 0)
         parts.append(tell(otherA, QT_TRANSLATE_NOOP("LogHistory", "1 autre ligne ajoutée"),
                           QT_TRANSLATE_N_NOOP("LogHistory", "%n autres lignes ajoutées")));
-    if (r == 1)
-        parts.append(QCoreApplication::translate("LogHistory", "QSO supprimé : %1").arg(qsoSummary(removed.first())));
-    else if (r > 1)
-        parts.append(QCoreApplication::translate("LogHistory", "%n QSO supprimés", nullptr, int(r)));
+    if (r > 0)
+        parts.append(qsos(removed, QT_TRANSLATE_NOOP("LogHistory", "QSO supprimé : %1"),
+                          QT_TRANSLATE_N_NOOP("LogHistory", "%n QSO supprimés")));
     if (otherR > 0)
         parts.append(tell(otherR, QT_TRANSLATE_NOOP("LogHistory", "1 autre ligne supprimée"),
                           QT_TRANSLATE_N_NOOP("LogHistory", "%n autres lignes supprimées")));
-    if (c == 1)
-        parts.append(QCoreApplication::translate("LogHistory", "QSO confirmé : %1").arg(qsoSummary(confirmed.first())));
-    else if (c > 1)
-        parts.append(QCoreApplication::translate("LogHistory", "%n QSO confirmés", nullptr, int(c)));
+    if (c > 0)
+        parts.append(qsos(confirmed, QT_TRANSLATE_NOOP("LogHistory", "QSO confirmé : %1"),
+                          QT_TRANSLATE_N_NOOP("LogHistory", "%n QSO confirmés")));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -37,9 +37,6 @@ QString writeProblem(const QString &dir) {
     return err ? systemReason(err) : QString();
 }
 
-// Shown before the window opens; AlreadyRunning is its untranslated form.
-QString alreadyRunning() { return QCoreApplication::translate("InstanceLock", "KASTLOG est deja lance"); }
-
 QString cannotWrite(const QString &dir, const QString &reason) {
     //: %1: the data folder, %2: the system's reason
     return QCoreApplication::translate("InstanceLock",
@@ -81,6 +78,8 @@ QString otherComputer(const QString &path, const QString &host) {
         .arg(host, QDir::toNativeSeparators(path));
 }
 }  // namespace
+
+QString alreadyRunning() { return QCoreApplication::translate("InstanceLock", "KASTLOG est deja lance"); }
 
 InstanceLock takeInstanceLock(const QString &dir, const AskTakeOver &ask) {
     InstanceLock out;

@@ -9,8 +9,8 @@
 
 namespace kastlog {
 
-// The refusal when a copy runs, as written here; the operator is shown its translation.
-inline const QString AlreadyRunning = QStringLiteral("KASTLOG est deja lance");
+// The refusal when a copy runs, in the language loaded.
+QString alreadyRunning();
 
 // The lock of a program directory, held while `file` lives.
 struct InstanceLock {

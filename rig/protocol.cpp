@@ -101,7 +101,7 @@ QString errorText(int code) {
         ? QCoreApplication::translate("RigErrors", meanings[size_t(n - 1)])
         : QCoreApplication::translate("RigErrors", "erreur de Hamlib");
     //: %1 is the code rigctld answered ("RPRT" is its reply word), %2 what the code means.
-    return QCoreApplication::translate("RigErrors", "RPRT %1 : %2").arg(code).arg(what);
+    return QCoreApplication::translate("RigErrors", "RPRT %1 : %2").arg(QString::number(code), what);
 }
 
 QString formatKhz(qint64 hz) {

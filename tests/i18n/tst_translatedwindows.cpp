@@ -74,11 +74,11 @@ public:
         m_where = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
         seen << m_where;
         text(w->windowTitle(), QStringLiteral("title"));
-        alts.clear();
+        QHash<QChar, QString> alts;  // the window's Alt letters
         for (QLabel *l : w->findChildren<QLabel *>()) {
             if (!l->isVisibleTo(w) || l->text().isEmpty()) continue;
             text(l->text(), l->objectName());
-            alt(l->text(), l->objectName());
+            alt(alts, l->text(), l->objectName());
             if (dynamic_cast<ColumnHeader *>(l)) {
                 columnHeadings();
                 continue;
@@ -91,7 +91,7 @@ public:
         for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
             if (!b->isVisibleTo(w) || b->text().isEmpty()) continue;
             text(b->text(), b->objectName());
-            alt(b->text(), b->objectName());
+            alt(alts, b->text(), b->objectName());
             text(b->toolTip(), b->objectName());
             int room = b->width() - 6;  // the button's frame
             if (qobject_cast<QCheckBox *>(b) || qobject_cast<QRadioButton *>(b))
@@ -113,7 +113,6 @@ public:
 private:
     QSet<QString> m_french;
     QString m_where;
-    QHash<QChar, QString> alts;
 
     void fault(const QString &widget, const QString &text, const QString &what) {
         faults << QStringLiteral("%1 / %2: \"%3\" %4").arg(m_where, widget, text, what);
@@ -121,11 +120,12 @@ private:
     void text(const QString &t, const QString &widget) {
         if (m_french.contains(shown(t))) fault(widget, t, QStringLiteral("is French"));
     }
-    void alt(const QString &t, const QString &widget) {
+    // No two texts of one window or menu with the same Alt letter.
+    void alt(QHash<QChar, QString> &taken, const QString &t, const QString &widget) {
         const QChar c = altLetter(t);
         if (c.isNull()) return;
-        if (alts.contains(c)) fault(widget, t, QStringLiteral("has the Alt letter of \"%1\"").arg(alts[c]));
-        alts.insert(c, t);
+        if (taken.contains(c)) fault(widget, t, QStringLiteral("has the Alt letter of \"%1\"").arg(taken[c]));
+        taken.insert(c, t);
     }
     // The list's headings are drawn word by word over its columns, in a fixed-pitch font: each
     // word has the characters up to the next one's column.
@@ -155,10 +155,7 @@ private:
         for (QAction *a : actions) {
             if (a->isSeparator()) continue;
             text(a->text(), where);
-            const QChar c = altLetter(a->text());
-            if (!c.isNull() && letters.contains(c))
-                fault(where, a->text(), QStringLiteral("has the Alt letter of \"%1\"").arg(letters[c]));
-            letters.insert(c, a->text());
+            alt(letters, a->text(), where);
             if (a->menu()) menu(a->menu()->actions(), a->text());
         }
     }

@@ -104,7 +104,7 @@ private slots:
             dirs.writeFile(Lock, content);
             const InstanceLock l = takeInstanceLock(dirs.dataDir(), [](const QString &) { return true; });
             QVERIFY(!l);
-            QCOMPARE(l.refusal, AlreadyRunning);
+            QCOMPARE(l.refusal, alreadyRunning());
             QCOMPARE(dirs.readFile(Lock), content);
         }
     }
@@ -129,7 +129,7 @@ private slots:
         QVERIFY2(problem.contains(QStringLiteral("Dossier : ") + dirs.dataDir()), qPrintable(problem));
         QVERIFY2(problem.endsWith(QStringLiteral("Raison : accès refusé")), qPrintable(problem));
         auto first = takeInstanceLock(dirs.dataDir());
-        QCOMPARE(takeInstanceLock(dirs.dataDir()).refusal, AlreadyRunning);
+        QCOMPARE(takeInstanceLock(dirs.dataDir()).refusal, alreadyRunning());
         first.file.reset();
         // A lock left there by a copy that died: still the folder, not a running copy.
         dirs.writeFile(Lock, "garbage");

@@ -102,7 +102,7 @@ private slots:
             QVERIFY(held);
             const Run r = run({"--import-adif", in}, dirs.dataDir());
             QCOMPARE(r.code, 1);
-            QVERIFY(r.err.contains(AlreadyRunning));
+            QVERIFY(r.err.contains(alreadyRunning()));
         }
         QCOMPARE(dirs.readFile("F1ABC_DNJ.log"), QByteArray());
         QCOMPARE(run({"--import-adif", in}, dirs.dataDir()).code, 0);
@@ -131,7 +131,7 @@ private slots:
         }
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains(QStringLiteral("Dossier : ") + dirs.dataDir()) &&
-                     r.err.contains(QStringLiteral("Raison : accès refusé")) && !r.err.contains(AlreadyRunning),
+                     r.err.contains(QStringLiteral("Raison : accès refusé")) && !r.err.contains(alreadyRunning()),
                  qPrintable(r.err));
     }
 
@@ -181,6 +181,7 @@ private slots:
         QTest::newRow("LANGUAGE German") << "LANGUAGE" << "de" << "" << "en";
         QTest::newRow("French chosen over LANG Flemish") << "LANG" << "nl_BE.UTF-8" << "fr" << "fr";
         QTest::newRow("English chosen over LANGUAGE French") << "LANGUAGE" << "fr" << "en" << "en";
+        QTest::newRow("hand-edited setting: the system's") << "LANG" << "nl_BE.UTF-8" << "de" << "nl";
     }
     void speaksTheChosenLanguage() {
         QFETCH(QString, variable);
